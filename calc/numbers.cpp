@@ -1,0 +1,155 @@
+#include "calc/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+#include "calc/failure.h"
+
+namespace calc {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+[[noreturn]] void notANumber() { throw Failure("not a number"); }
+
+// The pieces of a number as the user typed it, already checked against the grammar.
+struct NumberText {
+    bool negative = false;
+    std::string integerDigits;
+    std::string fractionDigits;
+    long exponent = 0;  // clamped far beyond any double's range, so it cannot overflow
+};
+
+bool consume(std::string_view& rest, std::string_view token) {
+    if (token.empty() || !rest.starts_with(token)) {
+        return false;
+    }
+    rest.remove_prefix(token.size());
+    return true;
+}
+
+std::string takeDigits(std::string_view& rest) {
+    std::string digits;
+    while (!rest.empty() && isDigit(rest.front())) {
+        digits += rest.front();
+        rest.remove_prefix(1);
+    }
+    return digits;
+}
+
+NumberText splitNumber(std::string_view text, const NumberLocale& locale) {
+    std::string_view rest = trimBlanks(text);
+    NumberText number;
+    if (consume(rest, "-")) {
+        number.negative = true;
+    } else {
+        consume(rest, "+");
+    }
+    number.integerDigits = takeDigits(rest);
+    if (consume(rest, ".") || consume(rest, locale.decimalSeparator)) {
+        number.fractionDigits = takeDigits(rest);
+    }
+    if (number.integerDigits.empty() && number.fractionDigits.empty()) {
+        notANumber();
+    }
+    if (consume(rest, "e") || consume(rest, "E")) {
+        bool negativeExponent = consume(rest, "-");
+        if (!negativeExponent) {
+            consume(rest, "+");
+        }
+        std::string digits = takeDigits(rest);
+        if (digits.empty()) {
+            notANumber();
+        }
+        for (char d : digits) {
+            number.exponent = std::min(number.exponent * 10 + (d - '0'), 1'000'000L);
+        }
+        if (negativeExponent) {
+            number.exponent = -number.exponent;
+        }
+    }
+    if (!rest.empty()) {
+        notANumber();
+    }
+    return number;
+}
+
+// Where the first significant digit stands: 1 for 1.5, 0 for 0.5, -1 for 0.05. Only asked of a
+// number with a non-zero digit.
+long leadingDigitPlace(const NumberText& number) {
+    const std::string digits = number.integerDigits + number.fractionDigits;
+    const auto first = static_cast<long>(digits.find_first_not_of('0'));
+    return static_cast<long>(number.integerDigits.size()) - first + number.exponent;
+}
+
+}  // namespace
+
+double readNumber(std::string_view text, const NumberLocale& locale) {
+    const NumberText number = splitNumber(text, locale);
+    std::string plain = (number.negative ? "-" : "") + number.integerDigits + "." +
+                        number.fractionDigits + "e" + std::to_string(number.exponent);
+    if (number.integerDigits.empty()) {
+        plain.insert(number.negative ? 1 : 0, "0");
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (leadingDigitPlace(number) > 0) {
+            throw Failure("number beyond the range of a double");
+        }
+        return number.negative ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
+        notANumber();
+    }
+    return value;
+}
+
+std::int16_t readItemCount(std::string_view text, const NumberLocale& locale) {
+    const double value = readNumber(text, locale);
+    if (!(std::fabs(value) < 65536)) {
+        throw Failure("item count outside 16 bits");
+    }
+    // Round half to even by hand: the result must not depend on the floating-point mode.
+    const double below = std::floor(value);
+    const double excess = value - below;
+    double rounded = below;
+    if (excess > 0.5 || (excess == 0.5 && std::fmod(below, 2.0) != 0.0)) {
+        rounded = below + 1;
+    }
+    if (rounded < -32768 || rounded > 32767) {
+        throw Failure("item count outside 16 bits");
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::int16_t readRangeBound(std::string_view text, const NumberLocale& locale) {
+    const double bound = std::floor(readNumber(text, locale));
+    if (bound < -32768 || bound > 32767) {
+        throw Failure("range bound outside 16 bits");
+    }
+    return static_cast<std::int16_t>(bound);
+}
+
+double floorToFourPlaces(double x) {
+    const double scaled = x * 10000;
+    if (!std::isfinite(scaled)) {
+        throw Failure("result beyond the range of a double");
+    }
+    return std::floor(scaled) / 10000;
+}
+
+}  // namespace calc

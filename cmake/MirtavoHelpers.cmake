@@ -1,0 +1,30 @@
+# Warnings every Mirtavo target is built with; a warning is a fault to mend, not noise.
+function(mirtavo_set_warnings target)
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                                 -Wno-sign-conversion)
+        if(MIRTAVO_WERROR)
+            target_compile_options(${target} PRIVATE -Werror)
+        endif()
+    endif()
+endfunction()
+
+# mirtavo_add_test(NAME name SOURCES ... LIBS ... [UI])
+# Every test target is made here: linked against the libraries (never compiling program
+# sources again), with warnings, and registered with CTest. UI tests run on Qt's offscreen
+# platform so that no test needs a display.
+function(mirtavo_add_test)
+    cmake_parse_arguments(ARG "UI" "NAME" "SOURCES;LIBS" ${ARGN})
+    add_executable(${ARG_NAME} ${ARG_SOURCES})
+    target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS})
+    mirtavo_set_warnings(${ARG_NAME})
+    if(ARG_UI)
+        add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
+        set_tests_properties(${ARG_NAME} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+            TIMEOUT 300)
+    else()
+        target_link_libraries(${ARG_NAME} PRIVATE GTest::gtest_main)
+        gtest_discover_tests(${ARG_NAME} DISCOVERY_TIMEOUT 60)
+    endif()
+endfunction()

@@ -1,0 +1,49 @@
+#include "ui/form.h"
+
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "ui/forms.h"
+#include "ui/placement.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+Form::Form(Forms& forms) : QWidget(nullptr), m_forms(forms) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Form::Form_Load() { placeWindow(*this, m_forms.screen(), 2); }
+
+void Form::cmdReset_Click() { m_forms.reset(*this); }
+
+void Form::setClientArea(int widthTwips, int heightTwips, bool sizable) {
+    const QSize size(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (sizable) {
+        flags |= Qt::WindowMinMaxButtonsHint;
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
+    setWindowFlags(flags);
+}
+
+void Form::setGoButton(QPushButton* button) {
+    // A default button only works by itself in dialogs, so the window forwards Enter to it.
+    button->setDefault(true);
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    }
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    m_forms.forget(*this);
+    event->accept();
+}
+
+}  // namespace ui
