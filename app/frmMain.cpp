@@ -13,17 +13,6 @@
 #include "ui/twips.h"
 
 namespace app {
-namespace {
-
-QRadioButton* addOption(QWidget* window, const char* name, const QString& caption) {
-    auto* option = new QRadioButton(caption, window);
-    option->setObjectName(name);
-    option->setFont(ui::designFont(ui::kSansSerif, 8.25, true));
-    return option;
-}
-
-}  // namespace
-
 frmMain::frmMain(ui::Forms& forms) : Form(forms) {
     setWindowTitle(QStringLiteral("Mirtavo -- Reliability Computation"));
     setClientArea(7530, 3375, false);
@@ -40,17 +29,20 @@ void frmMain::createControls() {
     Label1->setAutoFillBackground(true);
     Label9 = ui::addLabel(this, "Label9", QStringLiteral("Updated on 08/27/2001"));
     Label9->setFont(ui::designFont(ui::kSansSerif, 8.25, true));
-    Option1 = addOption(this, "Option1",
+    Option1 = ui::addOption(this, "Option1",
                         QStringLiteral("Estimate reliability using variances (Cronbach's Alpha)"));
-    Option2 = addOption(this, "Option2",
+    Option2 = ui::addOption(this, "Option2",
                         QStringLiteral("Estimate reliability using inter-item r (Spearman-Brown)"));
-    Option3 = addOption(this, "Option3",
+    Option3 = ui::addOption(this, "Option3",
                         QStringLiteral("Estimate the inter-item correlation from the reliability"));
-    Option4 = addOption(this, "Option4", QStringLiteral("How many items are needed?"));
-    Option5 = addOption(
+    Option4 = ui::addOption(this, "Option4", QStringLiteral("How many items are needed?"));
+    Option5 = ui::addOption(
         this, "Option5",
         QStringLiteral("Table and graph reliability as a function of the number of items"));
-    Option6 = addOption(this, "Option6", QStringLiteral("End this program"));
+    Option6 = ui::addOption(this, "Option6", QStringLiteral("End this program"));
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4, Option5, Option6}) {
+        option->setFont(ui::designFont(ui::kSansSerif, 8.25, true));
+    }
     cmdHelp = ui::addButton(this, "cmdHelp", QStringLiteral("Help"));
     cmdHelp->setFont(ui::designFont(ui::kSerif, 9.75, true));
 }

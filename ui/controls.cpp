@@ -4,11 +4,23 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 
 #include <limits>
 
 namespace ui {
+namespace {
+
+class WideOptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+}  // namespace
 
 QLabel* addLabel(QWidget* window, const char* name, const QString& caption) {
     auto* label = new QLabel(caption, window);
@@ -34,6 +46,12 @@ QPushButton* addButton(QWidget* window, const char* name, const QString& caption
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
+}
+
+QRadioButton* addOption(QWidget* window, const char* name, const QString& caption) {
+    auto* option = new WideOptionButton(caption, window);
+    option->setObjectName(name);
+    return option;
 }
 
 void setTabChain(std::initializer_list<QWidget*> chain) {

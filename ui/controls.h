@@ -8,6 +8,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QString;
 class QWidget;
 
@@ -19,6 +20,9 @@ QLabel* addLabel(QWidget* window, const char* name, const QString& caption);
 // A single-line field. Its label, when given, becomes its buddy and so its accessible name.
 QLineEdit* addField(QWidget* window, const char* name, QLabel* label);
 QPushButton* addButton(QWidget* window, const char* name, const QString& caption);
+// An option button of a group, clickable over its whole width as on the classic desktop, not
+// only on its circle and caption.
+QRadioButton* addOption(QWidget* window, const char* name, const QString& caption);
 
 // The keyboard order of the focusable controls, first to last.
 void setTabChain(std::initializer_list<QWidget*> chain);

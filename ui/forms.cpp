@@ -24,14 +24,17 @@ Forms::~Forms() {
 
 Form& Forms::show(std::type_index type, const Factory& factory) {
     QPointer<Form>& slot = m_loaded[type];
-    if (slot.isNull()) {
+    const bool loaded = !slot.isNull();
+    if (!loaded) {
         m_factories.insert_or_assign(type, factory);
         slot = factory();
         slot->Form_Load();
     }
     Form& window = *slot;
     window.show();
-    window.raise();
+    if (loaded) {
+        window.raise();
+    }
     window.activateWindow();
     return window;
 }

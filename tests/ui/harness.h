@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QSizeF>
+#include <QStringList>
+#include <QTest>
+
+#include "ui/forms.h"
+#include "ui/messagebox.h"
+#include "ui/screen.h"
+
+namespace testing_ui {
+
+// Keeps every message a window shows, in order, instead of opening a modal box.
+class RecordingMessageBox : public ui::MessageBox {
+public:
+    void show(const QString& text) override { shown << text; }
+    QStringList shown;
+};
+
+// A screen of a fixed size: 15,360 x 11,520 twips (1024 x 768 pixels) unless told otherwise.
+class FixedScreen : public ui::Screen {
+public:
+    QSizeF sizeInTwips() const override { return size; }
+    QSizeF size{15360, 11520};
+};
+
+// The program's windows over a fixed screen and a recording message box.
+struct Harness {
+    FixedScreen screen;
+    RecordingMessageBox messages;
+    ui::Forms forms{screen, messages};
+};
+
+// Lets windows that were unloaded or closed actually go.
+inline void releaseUnloadedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+template <class T = QLineEdit>
+T* control(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(name);
+    if (found == nullptr) {
+        qFatal("no control %s", name);
+    }
+    return found;
+}
+
+// Replaces a field's text as a user would: select all and type.
+inline void typeInto(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(field, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(field, text);
+    }
+}
+
+}  // namespace testing_ui
