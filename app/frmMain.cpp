@@ -9,6 +9,9 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/frmAlpha.h"
+#include "ui/frmItemneed.h"
+#include "ui/frmRfromal.h"
+#include "ui/frmSbalpha.h"
 #include "ui/line.h"
 #include "ui/twips.h"
 
@@ -89,9 +92,9 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::Option1_Click() { forms().show<ui::frmAlpha>(); }
-void frmMain::Option2_Click() {}
-void frmMain::Option3_Click() {}
-void frmMain::Option4_Click() {}
+void frmMain::Option2_Click() { forms().show<ui::frmSbalpha>(); }
+void frmMain::Option3_Click() { forms().show<ui::frmRfromal>(); }
+void frmMain::Option4_Click() { forms().show<ui::frmItemneed>(); }
 void frmMain::Option5_Click() {}
 void frmMain::Option6_Click() { forms().endProgram(); }
 void frmMain::cmdHelp_Click() {}

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <functional>
+
 #include "ui/forms.h"
 #include "ui/messagebox.h"
 #include "ui/screen.h"
@@ -15,10 +17,17 @@
 namespace testing_ui {
 
 // Keeps every message a window shows, in order, instead of opening a modal box.
+// `onShow`, when set, runs as each message is shown, for tests that look at the window then.
 class RecordingMessageBox : public ui::MessageBox {
 public:
-    void show(const QString& text) override { shown << text; }
+    void show(const QString& text) override {
+        shown << text;
+        if (onShow) {
+            onShow(text);
+        }
+    }
     QStringList shown;
+    std::function<void(const QString&)> onShow;
 };
 
 // A screen of a fixed size: 15,360 x 11,520 twips (1024 x 768 pixels) unless told otherwise.
