@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/frmAlpha.h"
+#include "ui/frmGraph.h"
 #include "ui/frmItemneed.h"
 #include "ui/frmRfromal.h"
 #include "ui/frmSbalpha.h"
@@ -95,7 +96,7 @@ void frmMain::Option1_Click() { forms().show<ui::frmAlpha>(); }
 void frmMain::Option2_Click() { forms().show<ui::frmSbalpha>(); }
 void frmMain::Option3_Click() { forms().show<ui::frmRfromal>(); }
 void frmMain::Option4_Click() { forms().show<ui::frmItemneed>(); }
-void frmMain::Option5_Click() {}
+void frmMain::Option5_Click() { forms().show<ui::frmGraph>(); }
 void frmMain::Option6_Click() { forms().endProgram(); }
 void frmMain::cmdHelp_Click() {}
 

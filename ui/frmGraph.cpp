@@ -1,0 +1,154 @@
+#include "ui/frmGraph.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+#include "calc/table.h"
+#include "ui/controls.h"
+#include "ui/drawingarea.h"
+#include "ui/fonts.h"
+#include "ui/forms.h"
+#include "ui/graph.h"
+#include "ui/line.h"
+#include "ui/messagebox.h"
+#include "ui/multilinefield.h"
+#include "ui/placement.h"
+#include "ui/twips.h"
+
+namespace ui {
+namespace {
+
+// The table's columns line up when the item counts fit before the first tab stop and the
+// header's "Number of items" reaches past it, so that its one TAB meets the rows' second.
+int tableTabSpacing(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int header = metrics.horizontalAdvance(QStringLiteral("Number of items"));
+    const int count = metrics.horizontalAdvance(QStringLiteral(" 32767"));
+    return std::max(count + metrics.averageCharWidth(), header * 2 / 3);
+}
+
+}  // namespace
+
+frmGraph::frmGraph(Forms& forms) : Form(forms) {
+    setWindowTitle(QStringLiteral("Table and graph reliability as a function of the number of items"));
+    setFont(designFont(kSansSerif, 8.25, true));
+    setClientArea(9210, 4845, false);
+    createControls();
+    createGraphLabels();
+    layOut();
+    connectHandlers();
+}
+
+void frmGraph::createControls() {
+    Label1 = addLabel(this, "Label1", QStringLiteral("Enter the average inter-item r:"));
+    Label2 = addLabel(this, "Label2", QStringLiteral("Enter a range of number of items:"));
+    Label3 = addLabel(this, "Label3", QStringLiteral("The lower number:"));
+    Label4 = addLabel(this, "Label4", QStringLiteral("The upper number:"));
+    txt5r = addField(this, "txt5r", Label1);
+    txt5low = addField(this, "txt5low", Label3);
+    txt5upper = addField(this, "txt5upper", Label4);
+    cmdReset = addButton(this, "cmdReset", QStringLiteral("Reset"));
+    cmd5go = addButton(this, "cmd5go", QStringLiteral("Run"));
+    txt5list = new MultiLineField(this, "txt5list");
+    txt5list->setAccessibleName(QStringLiteral("Reliability table"));
+    txt5list->setTabStopDistance(tableTabSpacing(font()));
+    pic5graph = new DrawingArea(this);
+    pic5graph->setObjectName("pic5graph");
+    pic5graph->setFocusPolicy(Qt::StrongFocus);
+    pic5graph->setAccessibleName(QStringLiteral("Reliability graph"));
+    pic5graph->setAccessibleDescription(
+        QStringLiteral("Reliability from 0 to 1 against the number of items of the range"));
+}
+
+void frmGraph::createGraphLabels() {
+    struct GraphLabel {
+        const char* name;
+        const char* caption;
+        int left;
+        int top;
+        int width;
+        double points;
+    };
+    // clang-format off
+    constexpr GraphLabel kLabels[] = {
+        {"Label5", "Alpha", 240,  480, 615, 9.75},
+        {"Label11", "1.0",  360,  720, 375, 8.25},
+        {"Label10", ".8",   360, 1320, 255, 8.25},
+        {"Label9", ".6",    360, 2040, 255, 8.25},
+        {"Label8", ".4",    360, 2760, 255, 8.25},
+        {"Label7", ".2",    360, 3480, 255, 8.25},
+        {"Label6", "0",     480, 4080, 255, 8.25},
+    };
+    // clang-format on
+    for (const GraphLabel& spec : kLabels) {
+        QLabel* label = addLabel(pic5graph, spec.name, QString::fromLatin1(spec.caption));
+        label->setFont(designFont(kSansSerif, spec.points, true));
+        label->setWordWrap(false);
+        pic5graph->placeInside(label, spec.left, spec.top, spec.width, 255);
+    }
+    lbl5LN = addLabel(pic5graph, "lbl5LN", QString());
+    lbl5UN = addLabel(pic5graph, "lbl5UN", QString());
+    for (QLabel* range : {lbl5LN, lbl5UN}) {
+        range->setFont(designFont(kSansSerif, 8.25, false));
+        range->setWordWrap(false);
+    }
+    pic5graph->placeInside(lbl5LN, 720, 4320, 255, 255);
+    pic5graph->placeInside(lbl5UN, 5280, 4320, 255, 255);
+}
+
+void frmGraph::layOut() {
+    // clang-format off
+    place(Label1,     120,  120, 2655,  255);
+    place(txt5r,     2760,  120,  450,  330);
+    place(Label2,     120,  480, 3015,  255);
+    place(Label3,     240,  840, 1695,  255);
+    place(txt5low,   1920,  840,  495,  330);
+    place(Label4,     240, 1200, 1695,  255);
+    place(txt5upper, 1920, 1200,  495,  330);
+    place(cmdReset,  2520,  840,  735,  330);
+    place(cmd5go,    2520, 1200,  735,  330);
+    place(txt5list,   120, 1680, 3135, 3135);
+    addLine(this, "Line1", 3360, 120, 3360, 4800);
+    place(pic5graph, 3480,  120, 5655, 4695);
+    // clang-format on
+    setTabChain({txt5r, txt5low, txt5upper, cmd5go, txt5list, pic5graph, cmdReset});
+    txt5r->setFocus();
+}
+
+void frmGraph::connectHandlers() {
+    connect(cmd5go, &QPushButton::clicked, this, &frmGraph::cmd5go_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmGraph::cmdReset_Click);
+    setGoButton(cmd5go);
+}
+
+void frmGraph::Form_Load() {
+    placeWindow(*this, forms().screen(), 1.01);
+    graph::drawEmptyFrame(*pic5graph);
+    graph::drawVerticalTicks(*pic5graph);
+}
+
+void frmGraph::cmd5go_Click() {
+    // Cleared before any input is looked at: a refused run leaves the bare frame.
+    graph::drawEmptyFrame(*pic5graph);
+    const calc::NumberLocale locale = userNumberLocale();
+    const calc::TableOutcome outcome = calc::reliabilityTable(
+        {fieldText(txt5r), fieldText(txt5low), fieldText(txt5upper)}, locale);
+    for (const std::string& message : outcome.messages) {
+        forms().messageBox().show(QString::fromStdString(message));
+    }
+    if (!outcome.table) {
+        return;
+    }
+    const calc::ReliabilityTable& table = *outcome.table;
+    lbl5LN->setText(QString::fromStdString(calc::plainText(table.lower, locale)));
+    lbl5UN->setText(QString::fromStdString(calc::plainText(table.upper, locale)));
+    graph::drawVerticalTicks(*pic5graph);
+    txt5list->setText(QString::fromStdString(table.text));
+    graph::drawCurve(*pic5graph, table.lower, table.upper, table.reliabilities);
+    graph::drawItemCountTicks(*pic5graph, table.lower, table.upper);
+}
+
+}  // namespace ui
