@@ -16,6 +16,17 @@ struct Digits15 {
     int exponent = 0;
 };
 
+// Whole numbers below 10^15 are their own 15-digit text; they skip the general formatting, which
+// matters for the table's column of item counts.
+bool isSmallWholeNumber(double x) { return std::fabs(x) < 1e15 && x == std::trunc(x); }
+
+std::string wholeNumberDigits(double x) {
+    std::array<char, 24> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      static_cast<long long>(std::fabs(x)));
+    return {buffer.data(), result.ptr};
+}
+
 Digits15 toDigits15(double x) {
     Digits15 d;
     if (x == 0) {  // also -0, which is shown as plain zero
@@ -23,6 +34,12 @@ Digits15 toDigits15(double x) {
         return d;
     }
     d.negative = x < 0;
+    if (isSmallWholeNumber(x)) {
+        d.digits = wholeNumberDigits(x);
+        d.exponent = static_cast<int>(d.digits.size()) - 1;
+        d.digits.erase(d.digits.find_last_not_of('0') + 1);
+        return d;
+    }
     // to_chars does not consult the C locale, unlike printf, whose separator the toolkit may
     // have changed to the user's.
     std::array<char, 32> buffer{};
