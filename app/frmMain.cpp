@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/frmHelp.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
@@ -98,6 +99,6 @@ void frmMain::Option3_Click() { forms().show<ui::frmRfromal>(); }
 void frmMain::Option4_Click() { forms().show<ui::frmItemneed>(); }
 void frmMain::Option5_Click() { forms().show<ui::frmGraph>(); }
 void frmMain::Option6_Click() { forms().endProgram(); }
-void frmMain::cmdHelp_Click() {}
+void frmMain::cmdHelp_Click() { forms().show<frmHelp>(); }
 
 }  // namespace app
