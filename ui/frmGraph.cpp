@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QString>
 
+#include <algorithm>
+#include <string>
+
 #include "calc/table.h"
 #include "ui/controls.h"
 #include "ui/drawingarea.h"
@@ -124,6 +127,17 @@ void frmGraph::connectHandlers() {
     setGoButton(cmd5go);
 }
 
+void frmGraph::showRangeNumber(QLabel* label, int leftTwips, const std::string& number) {
+    label->setText(QString::fromStdString(number));
+    // A number wider than the label's design box widens it rather than being cut off, and the
+    // right-hand one moves left as far as it must to stay inside the drawing area.
+    const int textTwips = static_cast<int>(label->sizeHint().width() * kTwipsPerPixel);
+    const int width = std::max(255, textTwips);
+    const int innerWidth = static_cast<int>(pic5graph->contentsRect().width() * kTwipsPerPixel);
+    const int left = std::min(leftTwips, innerWidth - width);
+    pic5graph->placeInside(label, left, 4320, width, 255);
+}
+
 void frmGraph::Form_Load() {
     placeWindow(*this, forms().screen(), 1.01);
     graph::drawEmptyFrame(*pic5graph);
@@ -143,8 +157,8 @@ void frmGraph::cmd5go_Click() {
         return;
     }
     const calc::ReliabilityTable& table = *outcome.table;
-    lbl5LN->setText(QString::fromStdString(calc::plainText(table.lower, locale)));
-    lbl5UN->setText(QString::fromStdString(calc::plainText(table.upper, locale)));
+    showRangeNumber(lbl5LN, 720, calc::plainText(table.lower, locale));
+    showRangeNumber(lbl5UN, 5280, calc::plainText(table.upper, locale));
     graph::drawVerticalTicks(*pic5graph);
     txt5list->setText(QString::fromStdString(table.text));
     graph::drawCurve(*pic5graph, table.lower, table.upper, table.reliabilities);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ui/form.h"
 
 class QLabel;
@@ -26,6 +28,7 @@ private:
     void createGraphLabels();
     void layOut();
     void connectHandlers();
+    void showRangeNumber(QLabel* label, int leftTwips, const std::string& number);
 
     QLabel* Label1 = nullptr;
     QLineEdit* txt5r = nullptr;

@@ -100,6 +100,11 @@ private slots:
         QCOMPARE(graph.range(), QStringLiteral("1-32767"));
         QCOMPARE(redSegments(graph.drawing()), std::size_t{32766});
         QCOMPARE(graph.drawing().size(), std::size_t{3 + 20 + 32766 + 327});
+        // The five digits are shown whole, inside the drawing area.
+        const auto* upper = control<QLabel>(graph.window, "lbl5UN");
+        const auto* area = control<ui::DrawingArea>(graph.window, "pic5graph");
+        QVERIFY(upper->width() >= upper->sizeHint().width());
+        QVERIFY(upper->geometry().right() <= area->contentsRect().right());
     }
 
     void resetReturnsToTheLoadState() {
