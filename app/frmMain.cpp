@@ -34,12 +34,14 @@ void frmMain::createControls() {
     Label1->setAutoFillBackground(true);
     Label9 = ui::addLabel(this, "Label9", QStringLiteral("Updated on 08/27/2001"));
     Label9->setFont(ui::designFont(ui::kSansSerif, 8.25, true));
-    Option1 = ui::addOption(this, "Option1",
-                        QStringLiteral("Estimate reliability using variances (Cronbach's Alpha)"));
-    Option2 = ui::addOption(this, "Option2",
-                        QStringLiteral("Estimate reliability using inter-item r (Spearman-Brown)"));
-    Option3 = ui::addOption(this, "Option3",
-                        QStringLiteral("Estimate the inter-item correlation from the reliability"));
+    Option1 = ui::addOption(
+        this, "Option1", QStringLiteral("Estimate reliability using variances (Cronbach's Alpha)"));
+    Option2 =
+        ui::addOption(this, "Option2",
+                      QStringLiteral("Estimate reliability using inter-item r (Spearman-Brown)"));
+    Option3 =
+        ui::addOption(this, "Option3",
+                      QStringLiteral("Estimate the inter-item correlation from the reliability"));
     Option4 = ui::addOption(this, "Option4", QStringLiteral("How many items are needed?"));
     Option5 = ui::addOption(
         this, "Option5",

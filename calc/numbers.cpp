@@ -25,12 +25,16 @@ std::string_view trimBlanks(std::string_view text) {
 
 [[noreturn]] void notANumber() { throw Failure("not a number"); }
 
+constexpr long long kExponentBound = 1'000'000'000'000'000;
+
 // The pieces of a number as the user typed it, already checked against the grammar.
 struct NumberText {
     bool negative = false;
     std::string integerDigits;
     std::string fractionDigits;
-    long exponent = 0;  // clamped far beyond any double's range, so it cannot overflow
+    // Clamped beyond any text's length, so that it cannot overflow and still outweighs any
+    // number of leading zeros a text can hold.
+    long long exponent = 0;
 };
 
 bool consume(std::string_view& rest, std::string_view token) {
@@ -75,7 +79,7 @@ NumberText splitNumber(std::string_view text, const NumberLocale& locale) {
             notANumber();
         }
         for (char d : digits) {
-            number.exponent = std::min(number.exponent * 10 + (d - '0'), 1'000'000L);
+            number.exponent = std::min(number.exponent * 10 + (d - '0'), kExponentBound);
         }
         if (negativeExponent) {
             number.exponent = -number.exponent;
@@ -87,30 +91,46 @@ NumberText splitNumber(std::string_view text, const NumberLocale& locale) {
     return number;
 }
 
-// Where the first significant digit stands: 1 for 1.5, 0 for 0.5, -1 for 0.05. Only asked of a
-// number with a non-zero digit.
-long leadingDigitPlace(const NumberText& number) {
+// The significant digits of a number and the place of the first: 1.5 is 0.15 times ten to 1,
+// 0.05 is 0.5 times ten to -1. Writing the number this way keeps the exponent handed to the
+// conversion small however many zeros the text holds before its first significant digit.
+struct Significand {
+    std::string digits;  // empty for zero
+    long long place = 0;
+};
+
+Significand significand(const NumberText& number) {
     const std::string digits = number.integerDigits + number.fractionDigits;
-    const auto first = static_cast<long>(digits.find_first_not_of('0'));
-    return static_cast<long>(number.integerDigits.size()) - first + number.exponent;
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        return {};
+    }
+    const auto integerPlaces = static_cast<long long>(number.integerDigits.size());
+    return {digits.substr(first), integerPlaces - static_cast<long long>(first) + number.exponent};
 }
 
 }  // namespace
 
 double readNumber(std::string_view text, const NumberLocale& locale) {
     const NumberText number = splitNumber(text, locale);
-    std::string plain = (number.negative ? "-" : "") + number.integerDigits + "." +
-                        number.fractionDigits + "e" + std::to_string(number.exponent);
-    if (number.integerDigits.empty()) {
-        plain.insert(number.negative ? 1 : 0, "0");
+    const double zero = number.negative ? -0.0 : 0.0;
+    const Significand significant = significand(number);
+    // Beyond these places the value is certain to overflow, or to be too small for a double.
+    if (significant.digits.empty() || significant.place < -400) {
+        return zero;
     }
+    if (significant.place > 400) {
+        throw Failure("number beyond the range of a double");
+    }
+    const std::string plain = (number.negative ? "-0." : "0.") + significant.digits + "e" +
+                              std::to_string(significant.place);
     double value = 0;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc::result_out_of_range) {
-        if (leadingDigitPlace(number) > 0) {
+        if (significant.place > 0) {
             throw Failure("number beyond the range of a double");
         }
-        return number.negative ? -0.0 : 0.0;
+        return zero;
     }
     if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
         notANumber();

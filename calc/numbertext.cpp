@@ -43,9 +43,8 @@ Digits15 toDigits15(double x) {
     // to_chars does not consult the C locale, unlike printf, whose separator the toolkit may
     // have changed to the user's.
     std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                      std::chars_format::scientific, 14);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                      std::chars_format::scientific, 14);
     const std::string text(buffer.data(), result.ptr);  // "d.dddddddddddddde+XX"
     const auto e = text.find('e');
     d.digits = text.substr(0, 1) + text.substr(2, e - 2);

@@ -28,3 +28,11 @@ function(mirtavo_add_test)
         gtest_discover_tests(${ARG_NAME} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
     endif()
 endfunction()
+
+# AddressSanitizer and UndefinedBehaviorSanitizer for every target of the build. Any report
+# stops the program, so a test that provokes one fails.
+function(mirtavo_enable_sanitizers)
+    set(flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${flags})
+    add_link_options(${flags})
+endfunction()

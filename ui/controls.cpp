@@ -66,8 +66,6 @@ void setTabChain(std::initializer_list<QWidget*> chain) {
 
 std::string fieldText(const QLineEdit* field) { return field->text().toStdString(); }
 
-calc::NumberLocale userNumberLocale() {
-    return {QLocale().decimalPoint().toStdString()};
-}
+calc::NumberLocale userNumberLocale() { return {QLocale().decimalPoint().toStdString()}; }
 
 }  // namespace ui

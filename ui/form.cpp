@@ -11,9 +11,7 @@
 
 namespace ui {
 
-Form::Form(Forms& forms) : QWidget(nullptr), m_forms(forms) {
-    setAttribute(Qt::WA_DeleteOnClose);
-}
+Form::Form(Forms& forms) : QWidget(nullptr), m_forms(forms) { setAttribute(Qt::WA_DeleteOnClose); }
 
 void Form::Form_Load() { placeWindow(*this, m_forms.screen(), 2); }
 

@@ -8,8 +8,7 @@
 
 namespace ui {
 
-Forms::Forms(Screen& screen, MessageBox& messageBox)
-    : m_screen(screen), m_messageBox(messageBox) {}
+Forms::Forms(Screen& screen, MessageBox& messageBox) : m_screen(screen), m_messageBox(messageBox) {}
 
 Forms::~Forms() {
     std::vector<QPointer<Form>> loaded;

@@ -36,7 +36,8 @@ int tableTabSpacing(const QFont& font) {
 }  // namespace
 
 frmGraph::frmGraph(Forms& forms) : Form(forms) {
-    setWindowTitle(QStringLiteral("Table and graph reliability as a function of the number of items"));
+    setWindowTitle(
+        QStringLiteral("Table and graph reliability as a function of the number of items"));
     setFont(designFont(kSansSerif, 8.25, true));
     setClientArea(9210, 4845, false);
     createControls();

@@ -32,30 +32,29 @@ TEST_P(Alpha, ChecksInOrderThenWritesTheFlooredResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Variances, Alpha,
-    testing::Values(
-        AlphaCase{{"6", "4.5", "2.4"}, {writes("0.56")}},
-        AlphaCase{{"10", "20", "5"}, {writes("0.8333")}},
-        AlphaCase{{"2", "1", "3"}, {writes("-4")}},
-        AlphaCase{{"3", "2", "2"}, {writes("0")}},
-        AlphaCase{{"1.5", "20", "5"}, {writes("1.5")}},
-        AlphaCase{{"1", "4.5", "2.4"}, {shows(m::kErrorTrap)}},
-        AlphaCase{{"0.5", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
-        AlphaCase{{"", "", ""}, {shows(m::kItemsPositive)}},
-        AlphaCase{{"0", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
-        AlphaCase{{"-3", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
-        AlphaCase{{"abc", "", ""}, {shows(m::kErrorTrap)}},
-        AlphaCase{{"32768", "4.5", "2.4"}, {shows(m::kErrorTrap)}},
-        AlphaCase{{"6", "", ""}, {shows(m::kVariancesPositive)}},
-        AlphaCase{{"6", "-1", "2.4"}, {shows(m::kVariancesPositive)}},
-        AlphaCase{{"6", "0", "2.4"}, {shows(m::kVariancesPositive)}},
-        AlphaCase{{"6", " ", "2.4"}, {shows(m::kErrorTrap)}},
-        AlphaCase{{"6", "word", "2.4"}, {shows(m::kErrorTrap)}},
-        AlphaCase{{"6", "4.5", ""}, {shows(m::kVariancesPositive)}},
-        AlphaCase{{"6", "4.5", "0"}, {shows(m::kVariancesPositive)}},
-        AlphaCase{{"6", "4.5", "word"}, {shows(m::kErrorTrap)}},
-        // An overflowing product fails rather than showing an infinity.
-        AlphaCase{{"32767", "1e308", "1e-308"}, {shows(m::kErrorTrap)}},
-        AlphaCase{{"2", "1e-320", "1e300"}, {shows(m::kErrorTrap)}}));
+    testing::Values(AlphaCase{{"6", "4.5", "2.4"}, {writes("0.56")}},
+                    AlphaCase{{"10", "20", "5"}, {writes("0.8333")}},
+                    AlphaCase{{"2", "1", "3"}, {writes("-4")}},
+                    AlphaCase{{"3", "2", "2"}, {writes("0")}},
+                    AlphaCase{{"1.5", "20", "5"}, {writes("1.5")}},
+                    AlphaCase{{"1", "4.5", "2.4"}, {shows(m::kErrorTrap)}},
+                    AlphaCase{{"0.5", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
+                    AlphaCase{{"", "", ""}, {shows(m::kItemsPositive)}},
+                    AlphaCase{{"0", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
+                    AlphaCase{{"-3", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
+                    AlphaCase{{"abc", "", ""}, {shows(m::kErrorTrap)}},
+                    AlphaCase{{"32768", "4.5", "2.4"}, {shows(m::kErrorTrap)}},
+                    AlphaCase{{"6", "", ""}, {shows(m::kVariancesPositive)}},
+                    AlphaCase{{"6", "-1", "2.4"}, {shows(m::kVariancesPositive)}},
+                    AlphaCase{{"6", "0", "2.4"}, {shows(m::kVariancesPositive)}},
+                    AlphaCase{{"6", " ", "2.4"}, {shows(m::kErrorTrap)}},
+                    AlphaCase{{"6", "word", "2.4"}, {shows(m::kErrorTrap)}},
+                    AlphaCase{{"6", "4.5", ""}, {shows(m::kVariancesPositive)}},
+                    AlphaCase{{"6", "4.5", "0"}, {shows(m::kVariancesPositive)}},
+                    AlphaCase{{"6", "4.5", "word"}, {shows(m::kErrorTrap)}},
+                    // An overflowing product fails rather than showing an infinity.
+                    AlphaCase{{"32767", "1e308", "1e-308"}, {shows(m::kErrorTrap)}},
+                    AlphaCase{{"2", "1e-320", "1e300"}, {shows(m::kErrorTrap)}}));
 
 struct SpearmanBrownCase {
     SpearmanBrownFields fields;
@@ -90,8 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
         SpearmanBrownCase{{"1", "-1"},
                           {shows("For an inter-item correlation is -1, there must be  0 or "
                                  "fewer items.")}},
-        SpearmanBrownCase{{"10", "-0.1"}, {shows("For an inter-item correlation is -.1, there "
-                                                 "must be  9 or fewer items.")}},
+        SpearmanBrownCase{{"10", "-0.1"},
+                          {shows("For an inter-item correlation is -.1, there "
+                                 "must be  9 or fewer items.")}},
         SpearmanBrownCase{{"5", "-0.15"}, {writes("-1.875")}},
         SpearmanBrownCase{{"3", "0"}, {writes("0")}},
         SpearmanBrownCase{{"3", "0.0"}, {writes("0")}},

@@ -52,7 +52,8 @@ private slots:
     void fieldsAreNamedByTheirLabels() {
         Harness h;
         AlphaWindow alpha(h);
-        QCOMPARE(control<QLabel>(alpha.window, "Label3")->buddy(), control(alpha.window, "txt1siv"));
+        QCOMPARE(control<QLabel>(alpha.window, "Label3")->buddy(),
+                 control(alpha.window, "txt1siv"));
         QCOMPARE(control<QLabel>(alpha.window, "Label4")->buddy(),
                  control(alpha.window, "txt1alpha"));
     }
@@ -83,9 +84,9 @@ private slots:
         alpha.run("", "4.5", "2.4");
         alpha.run("1", "4.5", "2.4");
         alpha.run("6", "", "");
-        QCOMPARE(h.messages.shown, QStringList({calc::messages::kItemsPositive,
-                                                calc::messages::kErrorTrap,
-                                                calc::messages::kVariancesPositive}));
+        QCOMPARE(h.messages.shown,
+                 QStringList({calc::messages::kItemsPositive, calc::messages::kErrorTrap,
+                              calc::messages::kVariancesPositive}));
         QCOMPARE(alpha.result(), QStringLiteral("0.56"));
     }
 

@@ -17,9 +17,8 @@ namespace {
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 
-const std::vector<Segment> kFrame{{800, 800, 800, 4300, kBlue},
-                                  {800, 4300, 5300, 4300, kBlue},
-                                  {5300, 4300, 5300, 800, kBlue}};
+const std::vector<Segment> kFrame{
+    {800, 800, 800, 4300, kBlue}, {800, 4300, 5300, 4300, kBlue}, {5300, 4300, 5300, 800, kBlue}};
 
 std::vector<Segment> ofColour(const ui::DrawingArea& area, QRgb colour) {
     std::vector<Segment> found;

@@ -42,8 +42,8 @@ std::size_t redSegments(const std::vector<ui::Segment>& drawing) {
         drawing.begin(), drawing.end(), [](const ui::Segment& s) { return s.colour == kRed; }));
 }
 
-const QString kExample = QStringLiteral(
-    "Number of items\tAlpha\r\n 1\t\t.3000\r\n 2\t\t.4615\r\n 3\t\t.5625\r\n");
+const QString kExample =
+    QStringLiteral("Number of items\tAlpha\r\n 1\t\t.3000\r\n 2\t\t.4615\r\n 3\t\t.5625\r\n");
 
 }  // namespace
 
@@ -56,8 +56,9 @@ private slots:
     void opensRightOfCentreWithTheEmptyGraph() {
         Harness h;
         GraphWindow graph(h);
-        QCOMPARE(graph.window->windowTitle(),
-                 QStringLiteral("Table and graph reliability as a function of the number of items"));
+        QCOMPARE(
+            graph.window->windowTitle(),
+            QStringLiteral("Table and graph reliability as a function of the number of items"));
         // (15360 - 9210) / 1.01 = 6089.1 twips; (11520 - 4845) / 2 = 3337.5 twips.
         QCOMPARE(graph.window->pos(), QPoint(406, 223));
         QCOMPARE(graph.drawing().size(), std::size_t{23});

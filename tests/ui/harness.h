@@ -10,6 +10,7 @@
 
 #include <functional>
 
+#include "ui/form.h"
 #include "ui/forms.h"
 #include "ui/messagebox.h"
 #include "ui/screen.h"
@@ -47,6 +48,22 @@ struct Harness {
 // Lets windows that were unloaded or closed actually go.
 inline void releaseUnloadedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The loaded window of a class, or null, as a plain function for tables of windows.
+template <class F>
+ui::Form* loadedWindow(ui::Forms& forms) {
+    return forms.find<F>();
+}
+
+// How many windows of a class exist, shown or hidden: one that was unloaded must be gone.
+template <class F>
+int liveInstances() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        count += dynamic_cast<F*>(widget) != nullptr ? 1 : 0;
+    }
+    return count;
 }
 
 template <class T = QLineEdit>

@@ -83,11 +83,10 @@ private slots:
                 headings << line.mid(1);
             }
         }
-        QCOMPARE(headings,
-                 QStringList({control<QRadioButton>(help.main, "Option1")->text(),
-                              control<QRadioButton>(help.main, "Option2")->text(),
-                              captionOf<ui::frmRfromal>(h), captionOf<ui::frmItemneed>(h),
-                              captionOf<ui::frmGraph>(h)}));
+        QCOMPARE(headings, QStringList({control<QRadioButton>(help.main, "Option1")->text(),
+                                        control<QRadioButton>(help.main, "Option2")->text(),
+                                        captionOf<ui::frmRfromal>(h), captionOf<ui::frmItemneed>(h),
+                                        captionOf<ui::frmGraph>(h)}));
     }
 
     void showingAgainAddsNothingAndReopeningBuildsTheSameText() {

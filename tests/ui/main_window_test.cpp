@@ -23,7 +23,8 @@ private slots:
         QCOMPARE(main.windowTitle(), QStringLiteral("Mirtavo -- Reliability Computation"));
         // (15360 - 7530) / 2 = 3915 twips = 261 px; (11520 - 3375) / 2 = 4072.5 twips.
         QCOMPARE(main.pos(), QPoint(261, 272));
-        for (const char* name : {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"}) {
+        for (const char* name :
+             {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"}) {
             QVERIFY2(!control<QRadioButton>(&main, name)->isChecked(), name);
         }
         QCOMPARE(h.forms.find<ui::frmAlpha>(), nullptr);
