@@ -1,7 +1,10 @@
 #include <QApplication>
+#include <QIcon>
+#include <QString>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/frmMain.h"
 #include "ui/fonts.h"
@@ -21,19 +24,40 @@ bool displayAvailable() {
     return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
 }
 
+constexpr char kVersion[] = "1.00";
+
+bool asksForVersion(int argc, char* argv[]) {
+    return argc == 2 && std::strcmp(argv[1], "--version") == 0;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (asksForVersion(argc, argv)) {
+        std::printf("Mirtavo %s\n", kVersion);
+        return EXIT_SUCCESS;
+    }
     if (!displayAvailable()) {
         std::fputs(
             "Mirtavo needs a graphical desktop and found none; without one, run it as "
-            "'xvfb-run -a Mirtavo'.\n",
+            "'xvfb-run -a mirtavo'.\n",
             stderr);
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirtavo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    // Ties the windows to the launcher entry, for the icon and grouping in the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mirtavo.Mirtavo"));
+    QApplication::setWindowIcon(programIcon());
     ui::installFontSubstitutes();
 
     ui::DesktopScreen screen;

@@ -1,6 +1,11 @@
 #include "ui/frmGraph.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -126,6 +131,21 @@ void frmGraph::connectHandlers() {
     connect(cmd5go, &QPushButton::clicked, this, &frmGraph::cmd5go_Click);
     connect(cmdReset, &QPushButton::clicked, this, &frmGraph::cmdReset_Click);
     setGoButton(cmd5go);
+    addCopyGraph();
+}
+
+// The graph's context menu (and Ctrl+C while the graph has the focus) copies the drawing area
+// as the user sees it, labels included, for pasting into a report.
+void frmGraph::addCopyGraph() {
+    auto* copy = new QAction(QStringLiteral("Copy graph"), pic5graph);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, pic5graph, [this] {
+        QGuiApplication::clipboard()->setImage(
+            pic5graph->grab(pic5graph->contentsRect()).toImage());
+    });
+    pic5graph->addAction(copy);
+    pic5graph->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void frmGraph::showRangeNumber(QLabel* label, int leftTwips, const std::string& number) {

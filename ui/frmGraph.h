@@ -28,6 +28,7 @@ private:
     void createGraphLabels();
     void layOut();
     void connectHandlers();
+    void addCopyGraph();
     void showRangeNumber(QLabel* label, int leftTwips, const std::string& number);
 
     QLabel* Label1 = nullptr;

@@ -20,6 +20,9 @@ MultiLineField::MultiLineField(QWidget* parent, const char* name) : QPlainTextEd
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab moves on to the next control, as in every other field; otherwise a keyboard user
+    // could not leave the field.
+    setTabChangesFocus(true);
 }
 
 void MultiLineField::setText(const QString& text) {

@@ -1,3 +1,7 @@
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -122,6 +126,36 @@ private slots:
         for (const char* name : {"txt5r", "txt5low", "txt5upper"}) {
             QVERIFY2(control(fresh.window, name)->text().isEmpty(), name);
         }
+    }
+
+    // The copy is the drawing area as shown, curve and labels, and it draws nothing itself.
+    void copyGraphPutsTheDrawingAreaOnTheClipboard() {
+        Harness h;
+        GraphWindow graph(h);
+        graph.run(".3", "1", "51");
+        auto* area = control<ui::DrawingArea>(graph.window, "pic5graph");
+        QCOMPARE(area->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QAction* copy = nullptr;
+        for (QAction* action : area->actions()) {
+            copy = action->text() == QStringLiteral("Copy graph") ? action : copy;
+        }
+        QVERIFY(copy != nullptr);
+        QGuiApplication::clipboard()->clear();
+        const std::vector<ui::Segment> before = graph.drawing();
+
+        copy->trigger();
+
+        const QImage image = QGuiApplication::clipboard()->image();
+        QCOMPARE(image.size(), area->contentsRect().size() * area->devicePixelRatio());
+        QCOMPARE(image.pixelColor(image.width() - 2, 2), area->palette().color(QPalette::Base));
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                red += image.pixel(x, y) == kRed ? 1 : 0;
+            }
+        }
+        QVERIFY2(red > 100, qPrintable(QString::number(red)));
+        QVERIFY(graph.drawing() == before);
     }
 };
 
