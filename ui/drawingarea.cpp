@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <map>
 
 #include "ui/twips.h"
@@ -49,10 +50,12 @@ void DrawingArea::renderTo(QPaintDevice& device) const {
     for (const Segment& s : m_segments) {
         byColour[s.colour].append(QLineF(s.x1, s.y1, s.x2, s.y2));
     }
+    // One pixel of the design, in whole device pixels so that lines stay sharp when scaled.
+    const int width = std::max(1, qRound(device.devicePixelRatioF()));
     for (const auto& [colour, lines] : byColour) {
         QPen pen{QColor::fromRgb(colour)};
         pen.setCosmetic(true);
-        pen.setWidth(1);
+        pen.setWidth(width);
         painter.setPen(pen);
         painter.drawLines(lines);
     }
