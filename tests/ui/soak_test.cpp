@@ -9,75 +9,20 @@
 #include <QTest>
 
 #include <algorithm>
-#include <array>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
+#include "computationwindows.h"
 #include "harness.h"
-#include "tests/support/ownmessages.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
-#include "ui/frmItemneed.h"
-#include "ui/frmRfromal.h"
-#include "ui/frmSbalpha.h"
-#include "ui/multilinefield.h"
 
 using namespace testing_ui;
 
 namespace {
-
-struct Calculator {
-    const char* option;
-    check::Window kind;
-    ui::Form* (*find)(ui::Forms&);
-    int (*count)();
-    std::vector<const char*> inputs;
-    const char* go;
-    const char* result;  // null for the table window, whose result is its table
-};
-
-const std::array<Calculator, 5> kCalculators{{
-    {"Option1",
-     check::Window::Alpha,
-     &loadedWindow<ui::frmAlpha>,
-     &liveInstances<ui::frmAlpha>,
-     {"txt1k", "txt1sv", "txt1siv"},
-     "cmd1go",
-     "txt1alpha"},
-    {"Option2",
-     check::Window::SpearmanBrown,
-     &loadedWindow<ui::frmSbalpha>,
-     &liveInstances<ui::frmSbalpha>,
-     {"txt2k", "txt2r"},
-     "cmd2go",
-     "txt2alpha"},
-    {"Option3",
-     check::Window::InterItem,
-     &loadedWindow<ui::frmRfromal>,
-     &liveInstances<ui::frmRfromal>,
-     {"txt3k", "txt3alpha"},
-     "cmd3go",
-     "txt3r"},
-    {"Option4",
-     check::Window::ItemsNeeded,
-     &loadedWindow<ui::frmItemneed>,
-     &liveInstances<ui::frmItemneed>,
-     {"txt4r", "txt4dr"},
-     "cmd4go",
-     "txt4k"},
-    {"Option5",
-     check::Window::Table,
-     &loadedWindow<ui::frmGraph>,
-     &liveInstances<ui::frmGraph>,
-     {"txt5r", "txt5low", "txt5upper"},
-     "cmd5go",
-     nullptr},
-}};
 
 // What a user might put into a field: numbers that matter to the computations, near misses,
 // words, control characters and stray bytes, and now and then a very long paste.
@@ -200,7 +145,8 @@ public:
 
 private:
     void act() {
-        const Calculator& calculator = kCalculators[m_texts.below(kCalculators.size())];
+        const auto& windows = computationWindows();
+        const ComputationWindow& calculator = windows[m_texts.below(windows.size())];
         ui::Form* window = calculator.find(m_harness.forms);
         const std::size_t action = m_texts.below(20);
         if (window == nullptr || action < 2) {
@@ -221,7 +167,7 @@ private:
         }
     }
 
-    void open(const Calculator& calculator) {
+    void open(const ComputationWindow& calculator) {
         auto& main = m_harness.forms.show<app::frmMain>();
         QTest::mouseClick(control<QRadioButton>(&main, calculator.option), Qt::LeftButton);
         ++m_tally.opened;
@@ -229,16 +175,16 @@ private:
     }
 
     // Short text is typed key by key; long text arrives as a paste.
-    void enterAny(ui::Form& window, const Calculator& calculator) {
-        const char* name = calculator.inputs[m_texts.below(calculator.inputs.size())];
+    void enterAny(ui::Form& window, const ComputationWindow& calculator) {
+        const char* name = calculator.inputs[m_texts.below(calculator.inputs.size())].name;
         enter(control(&window, name), m_texts.next());
     }
 
     // Every field gets a number that matters and the go button is clicked, as a user fills in
     // the window and runs it, so that clicks reach the formulas and not only the first checks.
-    void fillAndRun(ui::Form& window, const Calculator& calculator) {
-        for (const char* name : calculator.inputs) {
-            enter(control(&window, name), m_texts.number());
+    void fillAndRun(ui::Form& window, const ComputationWindow& calculator) {
+        for (const InputField& input : calculator.inputs) {
+            enter(control(&window, input.name), m_texts.number());
         }
         clickGo(window, calculator);
     }
@@ -252,16 +198,16 @@ private:
         }
     }
 
-    void clickGo(ui::Form& window, const Calculator& calculator) {
-        const QString before = resultText(window, calculator);
+    void clickGo(ui::Form& window, const ComputationWindow& calculator) {
+        const QString before = calculator.resultText(&window);
         const qsizetype shownBefore = m_harness.messages.shown.size();
-        QTest::mouseClick(control<QPushButton>(&window, calculator.go), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&window, calculator.goButton), Qt::LeftButton);
         for (qsizetype i = shownBefore; i < m_harness.messages.shown.size(); ++i) {
             const std::string message = m_harness.messages.shown[i].toStdString();
             QVERIFY2(check::isOwnMessage(calculator.kind, message), message.c_str());
         }
         ++m_tally.clicks;
-        const QString after = resultText(window, calculator);
+        const QString after = calculator.resultText(&window);
         if (after != before) {
             ++m_tally.results;
             checkResult(after, calculator);
@@ -291,15 +237,8 @@ private:
         }
     }
 
-    static QString resultText(ui::Form& window, const Calculator& calculator) {
-        if (calculator.result == nullptr) {
-            return control<ui::MultiLineField>(&window, "txt5list")->text();
-        }
-        return control(&window, calculator.result)->text();
-    }
-
-    static void checkResult(const QString& text, const Calculator& calculator) {
-        if (calculator.result == nullptr) {
+    static void checkResult(const QString& text, const ComputationWindow& calculator) {
+        if (calculator.listsATable()) {
             QVERIFY(text.startsWith(QStringLiteral("Number of items\tAlpha\r\n")));
             QVERIFY(text.endsWith(QStringLiteral("\r\n")));
             return;
@@ -309,7 +248,7 @@ private:
     }
 
     void checkSingleInstances() {
-        for (const Calculator& calculator : kCalculators) {
+        for (const ComputationWindow& calculator : computationWindows()) {
             QVERIFY2(calculator.count() <= 1, calculator.option);
         }
         QVERIFY(liveInstances<app::frmMain>() <= 1);
