@@ -92,11 +92,11 @@ void frmGraph::createGraphLabels() {
         {"Label6", "0",     480, 4080, 255, 8.25},
     };
     // clang-format on
-    for (const GraphLabel& spec : kLabels) {
-        QLabel* label = addLabel(pic5graph, spec.name, QString::fromLatin1(spec.caption));
-        label->setFont(designFont(kSansSerif, spec.points, true));
+    for (const GraphLabel& design : kLabels) {
+        QLabel* label = addLabel(pic5graph, design.name, QString::fromLatin1(design.caption));
+        label->setFont(designFont(kSansSerif, design.points, true));
         label->setWordWrap(false);
-        pic5graph->placeInside(label, spec.left, spec.top, spec.width, 255);
+        pic5graph->placeInside(label, design.left, design.top, design.width, 255);
     }
     lbl5LN = addLabel(pic5graph, "lbl5LN", QString());
     lbl5UN = addLabel(pic5graph, "lbl5UN", QString());

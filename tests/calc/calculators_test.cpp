@@ -30,31 +30,34 @@ TEST_P(Alpha, ChecksInOrderThenWritesTheFlooredResult) {
     EXPECT_EQ(alphaFromVariances(GetParam().fields, kPoint).steps, GetParam().steps);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Variances, Alpha,
-    testing::Values(AlphaCase{{"6", "4.5", "2.4"}, {writes("0.56")}},
-                    AlphaCase{{"10", "20", "5"}, {writes("0.8333")}},
-                    AlphaCase{{"2", "1", "3"}, {writes("-4")}},
-                    AlphaCase{{"3", "2", "2"}, {writes("0")}},
-                    AlphaCase{{"1.5", "20", "5"}, {writes("1.5")}},
-                    AlphaCase{{"1", "4.5", "2.4"}, {shows(m::kErrorTrap)}},
-                    AlphaCase{{"0.5", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
-                    AlphaCase{{"", "", ""}, {shows(m::kItemsPositive)}},
-                    AlphaCase{{"0", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
-                    AlphaCase{{"-3", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
-                    AlphaCase{{"abc", "", ""}, {shows(m::kErrorTrap)}},
-                    AlphaCase{{"32768", "4.5", "2.4"}, {shows(m::kErrorTrap)}},
-                    AlphaCase{{"6", "", ""}, {shows(m::kVariancesPositive)}},
-                    AlphaCase{{"6", "-1", "2.4"}, {shows(m::kVariancesPositive)}},
-                    AlphaCase{{"6", "0", "2.4"}, {shows(m::kVariancesPositive)}},
-                    AlphaCase{{"6", " ", "2.4"}, {shows(m::kErrorTrap)}},
-                    AlphaCase{{"6", "word", "2.4"}, {shows(m::kErrorTrap)}},
-                    AlphaCase{{"6", "4.5", ""}, {shows(m::kVariancesPositive)}},
-                    AlphaCase{{"6", "4.5", "0"}, {shows(m::kVariancesPositive)}},
-                    AlphaCase{{"6", "4.5", "word"}, {shows(m::kErrorTrap)}},
-                    // An overflowing product fails rather than showing an infinity.
-                    AlphaCase{{"32767", "1e308", "1e-308"}, {shows(m::kErrorTrap)}},
-                    AlphaCase{{"2", "1e-320", "1e300"}, {shows(m::kErrorTrap)}}));
+    testing::Values(
+        AlphaCase{{"6", "4.5", "2.4"}, {writes("0.56")}},
+        AlphaCase{{"10", "20", "5"}, {writes("0.8333")}},
+        AlphaCase{{"2", "1", "3"}, {writes("-4")}},
+        AlphaCase{{"3", "2", "2"}, {writes("0")}},
+        AlphaCase{{"1.5", "20", "5"}, {writes("1.5")}},
+        AlphaCase{{"1", "4.5", "2.4"}, {shows(m::kErrorTrap)}},
+        AlphaCase{{"0.5", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
+        AlphaCase{{"", "", ""}, {shows(m::kItemsPositive)}},
+        AlphaCase{{"0", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
+        AlphaCase{{"-3", "4.5", "2.4"}, {shows(m::kItemsPositive)}},
+        AlphaCase{{"abc", "", ""}, {shows(m::kErrorTrap)}},
+        AlphaCase{{"32768", "4.5", "2.4"}, {shows(m::kErrorTrap)}},
+        AlphaCase{{"6", "", ""}, {shows(m::kVariancesPositive)}},
+        AlphaCase{{"6", "-1", "2.4"}, {shows(m::kVariancesPositive)}},
+        AlphaCase{{"6", "0", "2.4"}, {shows(m::kVariancesPositive)}},
+        AlphaCase{{"6", " ", "2.4"}, {shows(m::kErrorTrap)}},
+        AlphaCase{{"6", "word", "2.4"}, {shows(m::kErrorTrap)}},
+        AlphaCase{{"6", "4.5", ""}, {shows(m::kVariancesPositive)}},
+        AlphaCase{{"6", "4.5", "0"}, {shows(m::kVariancesPositive)}},
+        AlphaCase{{"6", "4.5", "word"}, {shows(m::kErrorTrap)}},
+        // An overflowing product fails rather than showing an infinity.
+        AlphaCase{{"32767", "1e308", "1e-308"}, {shows(m::kErrorTrap)}},
+        AlphaCase{{"2", "1e-320", "1e300"}, {shows(m::kErrorTrap)}}));
+// clang-format on
 
 struct SpearmanBrownCase {
     SpearmanBrownFields fields;
@@ -67,6 +70,7 @@ TEST_P(SpearmanBrown, ChecksInOrderThenWritesTheFlooredResult) {
     EXPECT_EQ(reliabilityFromCorrelation(GetParam().fields, kPoint).steps, GetParam().steps);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     InterItemR, SpearmanBrown,
     testing::Values(
@@ -89,9 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         SpearmanBrownCase{{"1", "-1"},
                           {shows("For an inter-item correlation is -1, there must be  0 or "
                                  "fewer items.")}},
-        SpearmanBrownCase{{"10", "-0.1"},
-                          {shows("For an inter-item correlation is -.1, there "
-                                 "must be  9 or fewer items.")}},
+        SpearmanBrownCase{{"10", "-0.1"}, {shows("For an inter-item correlation is -.1, there "
+                                                 "must be  9 or fewer items.")}},
         SpearmanBrownCase{{"5", "-0.15"}, {writes("-1.875")}},
         SpearmanBrownCase{{"3", "0"}, {writes("0")}},
         SpearmanBrownCase{{"3", "0.0"}, {writes("0")}},
@@ -109,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpearmanBrownCase{{"99999", ".2"}, {shows(m::kErrorTrap)}},
         // -1 / r overflows for the smallest negative r: the limit cannot be computed.
         SpearmanBrownCase{{"2", "-5e-324"}, {shows(m::kErrorTrap)}}));
+// clang-format on
 
 struct InterItemCase {
     InterItemFields fields;
@@ -121,6 +125,7 @@ TEST_P(InterItem, ChecksInOrderThenWritesTheFlooredResult) {
     EXPECT_EQ(correlationFromAlpha(GetParam().fields, kPoint).steps, GetParam().steps);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     FromAlpha, InterItem,
     testing::Values(InterItemCase{{"6", ".65"}, {writes("0.2363")}},
@@ -139,6 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                     InterItemCase{{"32768", ""}, {shows(m::kErrorTrap)}},
                     InterItemCase{{"6", ""}, {shows(m::kEnterAlpha)}},
                     InterItemCase{{"6", "word"}, {shows(m::kErrorTrap)}}));
+// clang-format on
 
 struct ItemsNeededCase {
     ItemsNeededFields fields;
@@ -154,6 +160,7 @@ TEST_P(ItemsNeeded, ChecksInOrderThenWritesTheCount) {
 const std::string kLimitFour =
     "For an inter-item correlation is -.2, there must be  4 or fewer items.";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Count, ItemsNeeded,
     testing::Values(
@@ -194,6 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
         ItemsNeededCase{{"-.2", "word"}, {shows(kLimitFour), shows(m::kErrorTrap)}},
         // The divisor underflows to zero for a correlation this small.
         ItemsNeededCase{{"1e-320", ".5"}, {shows(m::kErrorTrap)}}));
+// clang-format on
 
 }  // namespace
 }  // namespace calc

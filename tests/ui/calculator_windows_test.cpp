@@ -35,29 +35,16 @@ QWidget* findWindow(ui::Forms& forms) {
 }
 
 // 5250 x 1275 twips is 350 x 85 pixels, 5250 x 1245 is 350 x 83.
+// clang-format off
 const std::array<WindowDesign, 3> kWindows{{
-    {"Option2",
-     &findWindow<ui::frmSbalpha>,
-     "Estimate reliability using inter-item r",
-     {350, 85},
-     {"txt2k", "txt2r"},
-     "cmd2go",
-     "txt2alpha"},
-    {"Option3",
-     &findWindow<ui::frmRfromal>,
-     "Estimate inter-item r from alpha",
-     {350, 83},
-     {"txt3k", "txt3alpha"},
-     "cmd3go",
-     "txt3r"},
-    {"Option4",
-     &findWindow<ui::frmItemneed>,
-     "How many items are needed?",
-     {350, 83},
-     {"txt4r", "txt4dr"},
-     "cmd4go",
-     "txt4k"},
+    {"Option2", &findWindow<ui::frmSbalpha>, "Estimate reliability using inter-item r", {350, 85},
+     {"txt2k", "txt2r"}, "cmd2go", "txt2alpha"},
+    {"Option3", &findWindow<ui::frmRfromal>, "Estimate inter-item r from alpha", {350, 83},
+     {"txt3k", "txt3alpha"}, "cmd3go", "txt3r"},
+    {"Option4", &findWindow<ui::frmItemneed>, "How many items are needed?", {350, 83},
+     {"txt4r", "txt4dr"}, "cmd4go", "txt4k"},
 }};
+// clang-format on
 
 // One window opened from its option in the main window.
 struct Calculator {
@@ -94,9 +81,11 @@ private slots:
 
     void opensFromItsOptionCentredAndEmpty_data() {
         QTest::addColumn<int>("index");
+        // clang-format off
         QTest::newRow("Spearman-Brown") << 0;
         QTest::newRow("inter-item r") << 1;
         QTest::newRow("items needed") << 2;
+        // clang-format on
     }
     void opensFromItsOptionCentredAndEmpty() {
         QFETCH(int, index);
@@ -123,31 +112,29 @@ private slots:
         QTest::addColumn<QStringList>("seen");
         QTest::addColumn<QString>("result");
 
-        QTest::newRow("reliability") << 0 << "7"
-                                     << ".15" << QStringList() << "0.5526";
-        QTest::newRow("limit refuses") << 0 << "6"
-                                       << "-0.2" << QStringList{kLimitFour + "|"} << "";
+        // clang-format off
+        QTest::newRow("reliability") << 0 << "7" << ".15" << QStringList() << "0.5526";
+        QTest::newRow("limit refuses") << 0 << "6" << "-0.2" << QStringList{kLimitFour + "|"}
+                                       << "";
         QTest::newRow("negative alpha warns first")
-            << 1 << "5"
-            << "-.5" << QStringList{QString(calc::messages::kNegativeAlpha) + "|"} << "-0.0715";
-        QTest::newRow("count within tolerance") << 2 << ".2"
-                                                << ".8" << QStringList() << "16";
+            << 1 << "5" << "-.5" << QStringList{QString(calc::messages::kNegativeAlpha) + "|"}
+            << "-0.0715";
+        QTest::newRow("count within tolerance") << 2 << ".2" << ".8" << QStringList() << "16";
         QTest::newRow("both limit messages around the count")
-            << 2 << "-.2"
-            << ".5"
+            << 2 << "-.2" << ".5"
             << QStringList{kLimitFour + "|",
                            "For an inter-item correlation is -.2, there must be  4 or fewer "
                            "items, therefore,  6 is an invalid calculation.|6"}
             << "6";
         QTest::newRow("limit then empty reliability")
-            << 2 << "-.2"
-            << ""
+            << 2 << "-.2" << ""
             << QStringList{kLimitFour + "|",
                            QString(calc::messages::kEnterDesiredReliability) + "|"}
             << "";
-        QTest::newRow("word in a field")
-            << 1 << "abc"
-            << "" << QStringList{QString(calc::messages::kErrorTrap) + "|"} << "";
+        QTest::newRow("word in a field") << 1 << "abc" << ""
+                                         << QStringList{QString(calc::messages::kErrorTrap) + "|"}
+                                         << "";
+        // clang-format on
     }
     void playsTheOutcomeInOrder() {
         QFETCH(int, index);
@@ -171,15 +158,11 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("result");
-        QTest::newRow("Spearman-Brown") << 0 << "7"
-                                        << ".15"
-                                        << "0.5526";
-        QTest::newRow("inter-item r") << 1 << "6"
-                                      << ".65"
-                                      << "0.2363";
-        QTest::newRow("items needed") << 2 << ".15"
-                                      << ".68"
-                                      << "13";
+        // clang-format off
+        QTest::newRow("Spearman-Brown") << 0 << "7" << ".15" << "0.5526";
+        QTest::newRow("inter-item r") << 1 << "6" << ".65" << "0.2363";
+        QTest::newRow("items needed") << 2 << ".15" << ".68" << "13";
+        // clang-format on
     }
     void aRefusalKeepsTheEarlierResult() {
         QFETCH(int, index);
