@@ -9,8 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto texts = fuzzing::fields(data, size, 3);
     const calc::AlphaFields fields{texts[0], texts[1], texts[2]};
     for (const calc::NumberLocale& locale : fuzzing::locales()) {
-        fuzzing::checkClick(check::Window::Alpha, calc::alphaFromVariances, fields, locale);
-        const calc::Outcome outcome = calc::alphaFromVariances(fields, locale);
+        const calc::Outcome outcome =
+            fuzzing::checkClick(check::Window::Alpha, calc::alphaFromVariances, fields, locale);
         fuzzing::require(outcome.steps.size() == 1, "alpha: not exactly one step");
         const calc::Step& step = outcome.steps.front();
         if (step.kind == calc::Step::Kind::Write) {

@@ -57,9 +57,10 @@ inline std::size_t countWrites(const calc::Outcome& outcome) {
 
 // Every message is one of the window's own and every write is a result as the program writes
 // one. The same fields must give the same click again: nothing may depend on earlier runs.
+// Returns the click, for the checks of the window's own step order.
 template <class Compute, class Fields>
-void checkClick(check::Window window, Compute compute, const Fields& texts,
-                const calc::NumberLocale& locale) {
+calc::Outcome checkClick(check::Window window, Compute compute, const Fields& texts,
+                         const calc::NumberLocale& locale) {
     const calc::Outcome outcome = compute(texts, locale);
     for (const calc::Step& step : outcome.steps) {
         if (step.kind == calc::Step::Kind::Message) {
@@ -70,6 +71,7 @@ void checkClick(check::Window window, Compute compute, const Fields& texts,
     }
     require(countWrites(outcome) <= 1, "more than one result written");
     require(compute(texts, locale).steps == outcome.steps, "same fields, different click");
+    return outcome;
 }
 
 inline bool isMessage(const calc::Step& step, std::string_view text) {

@@ -2,6 +2,8 @@
 // negative-alpha warning followed by the result. For alpha in [-1, 1] and k >= 1 the implied r
 // alpha / (k - (k - 1) alpha) lies in [-1, 1] too.
 
+#include <vector>
+
 #include "calc/interitem.h"
 #include "calc/messages.h"
 #include "fuzz/fuzzing.h"
@@ -10,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto texts = fuzzing::fields(data, size, 2);
     const calc::InterItemFields fields{texts[0], texts[1]};
     for (const calc::NumberLocale& locale : fuzzing::locales()) {
-        fuzzing::checkClick(check::Window::InterItem, calc::correlationFromAlpha, fields, locale);
-        const auto& steps = calc::correlationFromAlpha(fields, locale).steps;
+        const calc::Outcome outcome = fuzzing::checkClick(
+            check::Window::InterItem, calc::correlationFromAlpha, fields, locale);
+        const std::vector<calc::Step>& steps = outcome.steps;
         fuzzing::require(steps.size() == 1 || steps.size() == 2, "inter-item r: step count");
         if (steps.size() == 2) {
             fuzzing::require(fuzzing::isMessage(steps[0], calc::messages::kNegativeAlpha),

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string_view>
 
+#include <vector>
+
 #include "calc/itemsneeded.h"
 #include "fuzz/fuzzing.h"
 
@@ -21,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto texts = fuzzing::fields(data, size, 2);
     const calc::ItemsNeededFields fields{texts[0], texts[1]};
     for (const calc::NumberLocale& locale : fuzzing::locales()) {
-        fuzzing::checkClick(check::Window::ItemsNeeded, calc::itemsNeeded, fields, locale);
-        const auto& steps = calc::itemsNeeded(fields, locale).steps;
+        const calc::Outcome outcome =
+            fuzzing::checkClick(check::Window::ItemsNeeded, calc::itemsNeeded, fields, locale);
+        const std::vector<calc::Step>& steps = outcome.steps;
         std::size_t next = 0;
         const bool warned = !steps.empty() && check::isLimitMessage(steps[0].text);
         next += warned ? 1 : 0;

@@ -8,9 +8,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto texts = fuzzing::fields(data, size, 2);
     const calc::SpearmanBrownFields fields{texts[0], texts[1]};
     for (const calc::NumberLocale& locale : fuzzing::locales()) {
-        fuzzing::checkClick(check::Window::SpearmanBrown, calc::reliabilityFromCorrelation, fields,
-                            locale);
-        const calc::Outcome outcome = calc::reliabilityFromCorrelation(fields, locale);
+        const calc::Outcome outcome = fuzzing::checkClick(
+            check::Window::SpearmanBrown, calc::reliabilityFromCorrelation, fields, locale);
         fuzzing::require(outcome.steps.size() == 1, "reliability: not exactly one step");
         const calc::Step& step = outcome.steps.front();
         if (step.kind == calc::Step::Kind::Write) {

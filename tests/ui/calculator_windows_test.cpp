@@ -21,7 +21,7 @@ namespace {
 
 struct WindowDesign {
     const char* option;
-    QWidget* (*find)(ui::Forms&);
+    ui::Form* (*find)(ui::Forms&);
     const char* caption;
     QSize clientPixels;
     std::array<const char*, 2> inputs;
@@ -29,19 +29,14 @@ struct WindowDesign {
     const char* result;
 };
 
-template <class F>
-QWidget* findWindow(ui::Forms& forms) {
-    return forms.find<F>();
-}
-
 // 5250 x 1275 twips is 350 x 85 pixels, 5250 x 1245 is 350 x 83.
 // clang-format off
 const std::array<WindowDesign, 3> kWindows{{
-    {"Option2", &findWindow<ui::frmSbalpha>, "Estimate reliability using inter-item r", {350, 85},
+    {"Option2", &loadedWindow<ui::frmSbalpha>, "Estimate reliability using inter-item r", {350, 85},
      {"txt2k", "txt2r"}, "cmd2go", "txt2alpha"},
-    {"Option3", &findWindow<ui::frmRfromal>, "Estimate inter-item r from alpha", {350, 83},
+    {"Option3", &loadedWindow<ui::frmRfromal>, "Estimate inter-item r from alpha", {350, 83},
      {"txt3k", "txt3alpha"}, "cmd3go", "txt3r"},
-    {"Option4", &findWindow<ui::frmItemneed>, "How many items are needed?", {350, 83},
+    {"Option4", &loadedWindow<ui::frmItemneed>, "How many items are needed?", {350, 83},
      {"txt4r", "txt4dr"}, "cmd4go", "txt4k"},
 }};
 // clang-format on
