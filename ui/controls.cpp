@@ -3,24 +3,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QString>
 
 #include <limits>
 
+#include "ui/buttons.h"
+
 namespace ui {
-namespace {
-
-class WideOptionButton : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-};
-
-}  // namespace
 
 QLabel* addLabel(QWidget* window, const char* name, const QString& caption) {
     auto* label = new QLabel(caption, window);
@@ -42,14 +31,14 @@ QLineEdit* addField(QWidget* window, const char* name, QLabel* label) {
 }
 
 QPushButton* addButton(QWidget* window, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, window);
+    auto* button = new PushButton(caption, window);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
 }
 
 QRadioButton* addOption(QWidget* window, const char* name, const QString& caption) {
-    auto* option = new WideOptionButton(caption, window);
+    auto* option = new OptionButton(caption, window);
     option->setObjectName(name);
     return option;
 }

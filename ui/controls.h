@@ -19,9 +19,10 @@ namespace ui {
 QLabel* addLabel(QWidget* window, const char* name, const QString& caption);
 // A single-line field. Its label, when given, becomes its buddy and so its accessible name.
 QLineEdit* addField(QWidget* window, const char* name, QLabel* label);
+// A push button that Enter or Space presses while it has the focus.
 QPushButton* addButton(QWidget* window, const char* name, const QString& caption);
-// An option button of a group, clickable over its whole width as on the classic desktop, not
-// only on its circle and caption.
+// An option button of a group, clickable over its whole width as on the classic desktop, and
+// chosen by assistive technology as by a click.
 QRadioButton* addOption(QWidget* window, const char* name, const QString& caption);
 
 // The keyboard order of the focusable controls, first to last.

@@ -8,7 +8,6 @@
 #include <QPen>
 
 #include <algorithm>
-#include <map>
 
 #include "ui/twips.h"
 
@@ -45,19 +44,23 @@ void DrawingArea::placeInside(QWidget* child, int left, int top, int width, int 
 void DrawingArea::renderTo(QPaintDevice& device) const {
     QPainter painter(&device);
     painter.scale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel);
-    // Lines of one colour go to the painter together: one call for a whole curve.
-    std::map<QRgb, QList<QLineF>> byColour;
-    for (const Segment& s : m_segments) {
-        byColour[s.colour].append(QLineF(s.x1, s.y1, s.x2, s.y2));
-    }
     // One pixel of the design, in whole device pixels so that lines stay sharp when scaled.
     const int width = std::max(1, qRound(device.devicePixelRatioF()));
-    for (const auto& [colour, lines] : byColour) {
+    // Lines are painted in the order they were drawn, so that a later line covers an earlier
+    // one where they cross; a run of lines of one colour (a whole curve) goes to the painter
+    // in one call.
+    QList<QLineF> run;
+    for (auto s = m_segments.begin(); s != m_segments.end();) {
+        const QRgb colour = s->colour;
+        run.clear();
+        for (; s != m_segments.end() && s->colour == colour; ++s) {
+            run.append(QLineF(s->x1, s->y1, s->x2, s->y2));
+        }
         QPen pen{QColor::fromRgb(colour)};
         pen.setCosmetic(true);
         pen.setWidth(width);
         painter.setPen(pen);
-        painter.drawLines(lines);
+        painter.drawLines(run);
     }
 }
 

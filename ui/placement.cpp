@@ -4,6 +4,7 @@
 
 #include "ui/screen.h"
 #include "ui/twips.h"
+#include "ui/windowframe.h"
 
 namespace ui {
 
@@ -13,12 +14,15 @@ float placedEdge(float screenTwips, float windowTwips, double divisor) {
 
 void placeWindow(QWidget& window, const Screen& screen, double leftDivisor) {
     const QSizeF screenSize = screen.sizeInTwips();
-    const QSize outer = window.frameGeometry().size();
+    const QMargins frame = expectedFrameMargins(window);
+    const QSize outer = window.size().grownBy(frame);
     const auto outerWidth = static_cast<float>(outer.width() * kTwipsPerPixel);
     const auto outerHeight = static_cast<float>(outer.height() * kTwipsPerPixel);
     const float left = placedEdge(static_cast<float>(screenSize.width()), outerWidth, leftDivisor);
     const float top = placedEdge(static_cast<float>(screenSize.height()), outerHeight, 2);
-    window.move(twipsToPixels(left), twipsToPixels(top));
+    // The rule places the frame; the client area goes inside it.
+    const QPoint client(twipsToPixels(left) + frame.left(), twipsToPixels(top) + frame.top());
+    window.setGeometry(QRect(client, window.size()));
 }
 
 }  // namespace ui

@@ -12,8 +12,9 @@ class Screen;
 // window 6,570 wide placed with divisor 1.2 gets the left edge 7,325.
 float placedEdge(float screenTwips, float windowTwips, double divisor);
 
-// Places a top-level window: left edge by `leftDivisor` (2 centres it), top edge centred. The
-// outer size is used where the platform knows the frame, else the client size.
+// Places a top-level window before it is shown: the left edge of its frame by `leftDivisor`
+// (2 centres it), the top edge centred. The rule works on the outer size, frame and caption
+// included, as the desktop will draw them; without a window manager that is the client size.
 void placeWindow(QWidget& window, const Screen& screen, double leftDivisor);
 
 }  // namespace ui

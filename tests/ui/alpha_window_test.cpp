@@ -40,8 +40,10 @@ private slots:
         AlphaWindow alpha(h);
         QCOMPARE(alpha.window->windowTitle(),
                  QStringLiteral("Estimate reliability using variances"));
-        // (15360 - 5250) / 2 = 5055 twips = 337 px; (11520 - 1605) / 2 = 4957.5 twips.
-        QCOMPARE(alpha.window->pos(), QPoint(337, 331));
+        // The rule places the frame by the outer size, client area 5250 x 1605 twips and the
+        // offscreen frame of 30 on every side: (15360 - 5310) / 2 = 5025 twips = 335 px;
+        // (11520 - 1665) / 2 = 4927.5 twips.
+        QCOMPARE(alpha.window->pos(), QPoint(335, 329));
         QCOMPARE(alpha.window->size(), QSize(350, 107));
         for (const char* name : {"txt1k", "txt1sv", "txt1siv", "txt1alpha"}) {
             QVERIFY2(control(alpha.window, name)->text().isEmpty(), name);
@@ -100,7 +102,7 @@ private slots:
         auto* fresh = h.forms.find<ui::frmAlpha>();
         QVERIFY(fresh != nullptr);
         QVERIFY(fresh->isVisible());
-        QCOMPARE(fresh->pos(), QPoint(337, 331));
+        QCOMPARE(fresh->pos(), QPoint(335, 329));
         for (const char* name : {"txt1k", "txt1sv", "txt1siv", "txt1alpha"}) {
             QVERIFY2(control(fresh, name)->text().isEmpty(), name);
         }

@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(window->windowTitle(), QString(calculator.design.caption));
         QCOMPARE(window->size(), calculator.design.clientPixels);
         QCOMPARE(window->minimumSize(), window->maximumSize());
-        const QSize size = calculator.design.clientPixels * 15;
+        const QSize size = window->frameGeometry().size() * 15;
         const QPoint centred(qRound((15360 - size.width()) / 2.0 / 15),
                              qRound((11520 - size.height()) / 2.0 / 15));
         QCOMPARE(window->pos(), centred);

@@ -1,5 +1,7 @@
 // The graph's drawing operations, read back from the drawing area's display list, and the
 // multi-line field's CR LF text.
+#include <QColor>
+#include <QImage>
 #include <QTest>
 
 #include <algorithm>
@@ -93,6 +95,48 @@ private slots:
                 QCOMPARE(s.y2, level);
             }
         }
+    }
+
+    // At r = 0 the curve lies on the bottom axis, and each item-count tick, drawn after the
+    // curve, must cover it where they cross: lines are painted in the order they were drawn.
+    void aTickDrawnAfterTheCurveCoversIt() {
+        ui::DrawingArea area(nullptr);
+        area.resize(400, 340);
+        ui::graph::drawEmptyFrame(area);
+        ui::graph::drawVerticalTicks(area);
+        ui::graph::drawCurve(area, 1, 10, reliabilities(1, 10, 0));
+        ui::graph::drawItemCountTicks(area, 1, 10);
+        const QImage image = area.image();
+
+        // The curve's row is the one with the most red; a tick's column, the one with the most
+        // blue in the rows just above the curve.
+        const auto count = [&](QRgb colour, int x0, int x1, int y0, int y1) {
+            int n = 0;
+            for (int y = y0; y <= y1; ++y) {
+                for (int x = x0; x <= x1; ++x) {
+                    n += image.pixel(x, y) == colour ? 1 : 0;
+                }
+            }
+            return n;
+        };
+        int curveRow = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const int right = image.width() - 1;
+            curveRow = count(kRed, 0, right, y, y) > count(kRed, 0, right, curveRow, curveRow)
+                           ? y
+                           : curveRow;
+        }
+        QVERIFY(count(kRed, 0, image.width() - 1, curveRow, curveRow) > 100);
+        const int middle = qRound(2800 / 15.0);  // item count 5
+        int tickColumn = middle - 3;
+        for (int x = middle - 3; x <= middle + 3; ++x) {
+            tickColumn = count(kBlue, x, x, curveRow - 5, curveRow - 1) >
+                                 count(kBlue, tickColumn, tickColumn, curveRow - 5, curveRow - 1)
+                             ? x
+                             : tickColumn;
+        }
+        QCOMPARE(count(kBlue, tickColumn, tickColumn, curveRow - 5, curveRow - 1), 5);
+        QCOMPARE(QColor(image.pixel(tickColumn, curveRow)), QColor(kBlue));
     }
 
     void rangeOfTwoIsOneSegmentWithTicksAtBothEnds() {

@@ -63,8 +63,9 @@ private slots:
         QCOMPARE(
             graph.window->windowTitle(),
             QStringLiteral("Table and graph reliability as a function of the number of items"));
-        // (15360 - 9210) / 1.01 = 6089.1 twips; (11520 - 4845) / 2 = 3337.5 twips.
-        QCOMPARE(graph.window->pos(), QPoint(406, 223));
+        // Outer size 9270 x 4905 twips, frame included: (15360 - 9270) / 1.01 = 6029.7 twips;
+        // (11520 - 4905) / 2 = 3307.5 twips.
+        QCOMPARE(graph.window->pos(), QPoint(402, 221));
         QCOMPARE(graph.drawing().size(), std::size_t{23});
         QCOMPARE(redSegments(graph.drawing()), std::size_t{0});
         QCOMPARE(graph.range(), QStringLiteral("-"));

@@ -49,8 +49,9 @@ private slots:
         Harness h;
         HelpWindow help(h);
         QCOMPARE(help.window->windowTitle(), QStringLiteral("Mirtavo Help"));
-        // (15360 - 6480) / 1.2 = 7400 twips; (11520 - 6015) / 2 = 2752.5 twips.
-        QCOMPARE(help.window->pos(), QPoint(493, 184));
+        // Outer size 6540 x 6075 twips, frame included: (15360 - 6540) / 1.2 = 7350 twips;
+        // (11520 - 6075) / 2 = 2722.5 twips.
+        QCOMPARE(help.window->pos(), QPoint(490, 182));
     }
 
     void textHasItsTitleSixBlankLinesAndAFinalBreak() {

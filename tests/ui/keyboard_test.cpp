@@ -1,12 +1,15 @@
 // Every window works from the keyboard alone: Tab visits its controls in the designed order and
-// comes back round to the first, and Enter in any input field of a computation window presses
-// its go button, the window's default button.
+// comes back round to the first, Enter in any input field of a computation window presses its
+// go button, the window's default button, and Enter or Space on a focused push button presses
+// that button.
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
 
+#include <utility>
 #include <vector>
 
 #include "app/frmHelp.h"
@@ -63,6 +66,9 @@ const std::vector<KeyboardDesign> kWindows{
      "cmd5go"},
 };
 
+const char* const kNames[] = {"frmMain",    "frmHelp",     "frmAlpha", "frmSbalpha",
+                              "frmRfromal", "frmItemneed", "frmGraph"};
+
 }  // namespace
 
 class KeyboardTest : public QObject {
@@ -108,13 +114,85 @@ private slots:
         }
     }
 
+    void enterOrSpaceOnAFocusedButtonPressesIt_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("key");
+        const std::pair<const char*, int> keys[] = {
+            {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+        for (const auto& [keyName, key] : keys) {
+            for (int i = 0; i < static_cast<int>(kWindows.size()); ++i) {
+                if (kWindows[i].goButton != nullptr) {
+                    QTest::addRow("cmdReset %s %s", kNames[i], keyName) << i << key;
+                }
+            }
+        }
+    }
+    void enterOrSpaceOnAFocusedButtonPressesIt() {
+        QFETCH(int, index);
+        QFETCH(int, key);
+        const KeyboardDesign& design = kWindows[index];
+        Harness h;
+        ui::Form& window = design.show(h.forms);
+        QApplication::setActiveWindow(&window);
+        typeInto(control(&window, design.inputs.front()), "7");
+        auto* reset = control<QPushButton>(&window, "cmdReset");
+        reset->setFocus();
+        const QPointer<ui::Form> before(&window);
+        pressKey(reset, key);
+        releaseUnloadedWindows();
+        // Reset, not Run: the window was built afresh and no check ran.
+        QVERIFY(before.isNull());
+        QVERIFY(h.messages.shown.isEmpty());
+        ui::Form& fresh = design.show(h.forms);
+        QVERIFY(control(&fresh, design.inputs.front())->text().isEmpty());
+    }
+
+    void enterOrSpaceOnTheHelpButtonShowsHelp_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void enterOrSpaceOnTheHelpButtonShowsHelp() {
+        QFETCH(int, key);
+        Harness h;
+        auto& main = h.forms.show<app::frmMain>();
+        QApplication::setActiveWindow(&main);
+        auto* help = control<QPushButton>(&main, "cmdHelp");
+        help->setFocus();
+        pressKey(help, key);
+        QVERIFY(h.forms.find<app::frmHelp>() != nullptr);
+        QVERIFY(h.forms.find<app::frmHelp>()->isVisible());
+    }
+
+    void enterOnTheFocusedGoButtonRunsIt_data() { windows(); }
+    void enterOnTheFocusedGoButtonRunsIt() {
+        QFETCH(int, index);
+        const KeyboardDesign& design = kWindows[index];
+        if (design.goButton == nullptr) {
+            QSKIP("no go button");
+        }
+        Harness h;
+        ui::Form& window = design.show(h.forms);
+        QApplication::setActiveWindow(&window);
+        auto* go = control<QPushButton>(&window, design.goButton);
+        go->setFocus();
+        pressKey(go, Qt::Key_Return);
+        QCOMPARE(h.messages.shown.size(), 1);
+    }
+
 private:
+    // A key as the keyboard sends it: the keypad's Enter carries the keypad modifier.
+    static void pressKey(QWidget* widget, int key) {
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(widget, static_cast<Qt::Key>(key), modifiers);
+    }
+
     static void windows() {
         QTest::addColumn<int>("index");
-        const char* names[] = {"frmMain",    "frmHelp",     "frmAlpha", "frmSbalpha",
-                               "frmRfromal", "frmItemneed", "frmGraph"};
         for (int i = 0; i < static_cast<int>(kWindows.size()); ++i) {
-            QTest::newRow(names[i]) << i;
+            QTest::newRow(kNames[i]) << i;
         }
     }
 };

@@ -1,15 +1,46 @@
+#include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "app/frmMain.h"
 #include "harness.h"
 #include "ui/fonts.h"
 #include "ui/frmAlpha.h"
+#include "ui/frmGraph.h"
+#include "ui/frmItemneed.h"
+#include "ui/frmRfromal.h"
+#include "ui/frmSbalpha.h"
 #include "ui/placement.h"
 
 using namespace testing_ui;
+
+namespace {
+
+struct MenuOption {
+    const char* name;
+    int (*openWindows)();  // how many windows of the class it shows are open
+};
+
+template <class F>
+int openWindows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        count += dynamic_cast<F*>(widget) != nullptr && widget->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+const MenuOption kMenu[] = {
+    {"Option1", &openWindows<ui::frmAlpha>},   {"Option2", &openWindows<ui::frmSbalpha>},
+    {"Option3", &openWindows<ui::frmRfromal>}, {"Option4", &openWindows<ui::frmItemneed>},
+    {"Option5", &openWindows<ui::frmGraph>},
+};
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -21,8 +52,10 @@ private slots:
         Harness h;
         auto& main = h.forms.show<app::frmMain>();
         QCOMPARE(main.windowTitle(), QStringLiteral("Mirtavo -- Reliability Computation"));
-        // (15360 - 7530) / 2 = 3915 twips = 261 px; (11520 - 3375) / 2 = 4072.5 twips.
-        QCOMPARE(main.pos(), QPoint(261, 272));
+        // The offscreen platform frames every window with 2 px (30 twips) on each side, and the
+        // rule places the frame by the outer size: (15360 - 7590) / 2 = 3885 twips = 259 px;
+        // (11520 - 3435) / 2 = 4042.5 twips.
+        QCOMPARE(main.pos(), QPoint(259, 270));
         for (const char* name :
              {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"}) {
             QVERIFY2(!control<QRadioButton>(&main, name)->isChecked(), name);
@@ -63,6 +96,47 @@ private slots:
         QCOMPARE(control(alpha, "txt1k")->text(), QStringLiteral("6"));
     }
 
+    // What a screen reader or voice control does to choose an option: its accessible action.
+    void eachOptionsAccessibleActionRunsItsHandlerOnce_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < static_cast<int>(std::size(kMenu)); ++i) {
+            QTest::newRow(kMenu[i].name) << i;
+        }
+    }
+    void eachOptionsAccessibleActionRunsItsHandlerOnce() {
+        QFETCH(int, index);
+        const MenuOption& option = kMenu[index];
+        Harness h;
+        auto& main = h.forms.show<app::frmMain>();
+        auto* button = control<QRadioButton>(&main, option.name);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(accessible != nullptr && accessible->actionInterface() != nullptr);
+        QCOMPARE(accessible->role(), QAccessible::RadioButton);
+        QCOMPARE(accessible->text(QAccessible::Name), button->text());
+        const QStringList actions = accessible->actionInterface()->actionNames();
+        QVERIFY(actions.contains(QAccessibleActionInterface::toggleAction()));
+
+        QSignalSpy clicks(button, &QRadioButton::clicked);
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(clicks.size(), 1);
+        QVERIFY(button->isChecked());
+        QVERIFY(accessible->state().checked);
+        QCOMPARE(option.openWindows(), 1);
+        // Choosing it again only brings the same window back, as a second click does.
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks.size(), 2);
+        QCOMPARE(option.openWindows(), 1);
+    }
+
+    void endThisProgramThroughItsAccessibleAction() {
+        Harness h;
+        auto& main = h.forms.show<app::frmMain>();
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(control<QRadioButton>(&main, "Option6"));
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(!main.isVisible());
+    }
+
     void endThisProgramHidesEveryWindow() {
         Harness h;
         auto& main = h.forms.show<app::frmMain>();
@@ -86,8 +160,8 @@ private slots:
         Harness h;
         h.screen.size = QSizeF(3000, 1500);
         auto& main = h.forms.show<app::frmMain>();
-        // (3000 - 7530) / 2 = -2265 twips = -151 px; (1500 - 3375) / 2 = -937.5 twips.
-        QCOMPARE(main.pos(), QPoint(-151, -63));
+        // (3000 - 7590) / 2 = -2295 twips = -153 px; (1500 - 3435) / 2 = -967.5 twips.
+        QCOMPARE(main.pos(), QPoint(-153, -65));
     }
 
     void placedEdgeDividesTheFreeSpace() {
