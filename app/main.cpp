@@ -14,14 +14,18 @@
 
 namespace {
 
-bool isSet(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
-}
-
-// Qt aborts with a cryptic message when it finds no display; say it plainly instead.
+// Qt aborts with a cryptic message when it finds no X11 or Wayland display; say it plainly
+// instead. Windows always has its desktop.
 bool displayAvailable() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const auto isSet = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
     return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
 }
 
 constexpr char kVersion[] = "1.00";

@@ -1,5 +1,5 @@
-# The Debian package: `cpack -G DEB` in the build tree. Library dependencies are found by
-# dpkg-shlibdeps; the fonts the windows are designed around are named by hand.
+# The packages: on Linux the Debian package (`cpack -G DEB` in the build tree), on Windows a
+# portable zip and an NSIS installer (`cpack -G "ZIP;NSIS"` in the cross build's tree).
 set(CPACK_PACKAGE_NAME mirtavo)
 set(CPACK_PACKAGE_VENDOR "Mirtavo")
 set(CPACK_PACKAGE_CONTACT "Mirtavo developers <developers@example.org>")
@@ -9,13 +9,34 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Spearman-Brown reliability from the number of items and the average inter-item "
     "correlation, the inter-item correlation implied by alpha, the number of items a desired "
     "reliability needs, and a table and graph of reliability against the number of items.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, fonts-dejavu-core")
+if(WIN32)
+    # Mirtavo-1.0-win64.zip and Mirtavo-1.0-win64-setup.exe.
+    set(CPACK_GENERATOR ZIP NSIS)
+    set(CPACK_PACKAGE_FILE_NAME Mirtavo-${PROJECT_VERSION}-win64)
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/MirtavoCPackOptions.cmake)
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY Mirtavo)
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Mirtavo)
+    set(CPACK_PACKAGE_EXECUTABLES Mirtavo Mirtavo)
+    set(CPACK_NSIS_PACKAGE_NAME Mirtavo)
+    set(CPACK_NSIS_DISPLAY_NAME Mirtavo)
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME Mirtavo.exe)
+    set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/dist/icons/org.mirtavo.Mirtavo.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/dist/icons/org.mirtavo.Mirtavo.ico)
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    # A 64-bit installer for a 64-bit program: it runs where the program runs.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+else()
+    # Library dependencies are found by dpkg-shlibdeps; the fonts the windows are designed
+    # around are named by hand.
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SECTION science)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, fonts-dejavu-core")
+endif()
 
 include(CPack)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Runs a test program on a desktop of its own: a virtual X server of 1280 x 1024 pixels with
-# the openbox window manager, both gone when the program ends.
+# Runs a command on a desktop of its own: a virtual X server of 1280 x 1024 pixels with the
+# openbox window manager, both gone when the command ends.
+#   on_desktop.sh COMMAND [ARGUMENT...]
 set -euo pipefail
-program=$1
 run=$(mktemp -d)
 cleanup() {
   kill "${wm:-}" "${xserver:-}" 2>/dev/null || true
@@ -28,4 +28,4 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
-QT_QPA_PLATFORM=xcb "$program"
+"$@"
