@@ -7,31 +7,47 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 setup=$build_dir/Mirtavo-1.0-win64-setup.exe
 [ -f "$setup" ] || fail "$setup is missing: scripts/build-windows makes it"
-drive=$(winepath -u 'C:\' 2>/dev/null)
-drive=${drive%/}
+drive=$(readlink -f "$(winepath -u 'C:\' 2>/dev/null)")
 target="$drive/Program Files/Mirtavo"
 shortcuts() { find "$drive" -name "Mirtavo.lnk" -path "*Start Menu*" 2>/dev/null; }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mirtavo'
-[ ! -e "$target" ] || fail "$target exists before the installation"
+# Waits up to 30 s for a condition: Wine may finish writing after a program has exited.
+within_30s() {
+  for _ in $(seq 60); do
+    "$@" && return 0
+    sleep 0.5
+  done
+  return 1
+}
+installed() { [ -f "$target/Uninstall.exe" ] && [ -n "$(shortcuts)" ]; }
+removed() { [ ! -e "$target" ] && [ -z "$(shortcuts)" ]; }
+
+# What an interrupted earlier run left in the build's Wine installation goes first.
+if [ -e "$target" ]; then
+  wine "$target/Uninstall.exe" /S >/dev/null 2>&1 || true
+  within_30s removed || rm -rf "$target"
+fi
 
 wine "$setup" /S >/dev/null 2>&1
+within_30s installed || true
+[ -n "$(shortcuts)" ] || fail "no Start-menu shortcut"
 for file in Mirtavo.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll \
   platforms/qwindows.dll styles/qwindowsvistastyle.dll licenses/Qt/LGPL-3.0-only.txt \
   Uninstall.exe; do
   [ -f "$target/$file" ] || fail "$file is not installed"
 done
 [ ! -e "$target/share" ] && [ ! -e "$target/bin" ] || fail "Linux folders in the Windows layout"
-[ -n "$(shortcuts)" ] || fail "no Start-menu shortcut"
+# The version record Explorer shows: its strings, in the English (United States) block.
+record="|$(strings -el "$target/Mirtavo.exe" | tr '\n' '|')"
+for entry in "040904B0|" "ProductName|Mirtavo|" "InternalName|Mirtavo|" "FileVersion|1.00|" \
+  "ProductVersion|1.00|"; do
+  [[ $record == *"|$entry"* ]] || fail "the version record lacks ${entry//|/ }"
+done
 wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "no uninstall entry"
 echo "installed: $(cd "$target" && find . -type f | wc -l) files, shortcut $(shortcuts | sed "s|$drive/||")"
 
 # The uninstaller copies itself away and runs from there, so wait for it to finish.
 wine "$target/Uninstall.exe" /S >/dev/null 2>&1
-for _ in $(seq 120); do
-  [ -e "$target" ] || break
-  sleep 0.5
-done
-[ ! -e "$target" ] || fail "left behind: $(find "$target" | head -5)"
-[ -z "$(shortcuts)" ] || fail "the Start-menu shortcut is left behind"
+within_30s removed || fail "left behind: $(find "$target" | head -5) $(shortcuts)"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall entry is left behind"
 echo "uninstalled: nothing left behind"
