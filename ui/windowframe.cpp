@@ -29,7 +29,7 @@ QMargins knownFrameMargins(QWidget& window) {
 
 #ifdef MIRTAVO_X11_FRAME
 
-// Asks the window manager, as the desktop's window-manager specification provides, for the
+// Asks the window manager, through the freedesktop window-manager hints, for the
 // frame of a window that is not mapped yet; it answers by setting _NET_FRAME_EXTENTS.
 class FrameExtentsRequest {
 public:

@@ -13,6 +13,7 @@
 
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
+#include "tests/ui/harness.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/frmAlpha.h"
@@ -21,6 +22,8 @@
 #include "ui/placement.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
+
+using namespace testing_ui;
 
 namespace {
 
@@ -96,16 +99,6 @@ struct PlacedWindow {
 };
 
 template <class F>
-ui::Form& showWindow(ui::Forms& forms) {
-    return forms.show<F>();
-}
-
-template <class F>
-ui::Form* loadedWindow(ui::Forms& forms) {
-    return forms.find<F>();
-}
-
-template <class F>
 PlacedWindow placed(const char* name, double leftDivisor, bool resets) {
     return {name, &showWindow<F>, &loadedWindow<F>, leftDivisor, resets};
 }
@@ -139,7 +132,7 @@ private slots:
         // A new show after a close builds and places the window afresh.
         window.move(window.pos() + QPoint(-40, 30));
         window.close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        releaseUnloadedWindows();
         checkPlaced(design.show(forms), design.leftDivisor);
     }
 
@@ -158,7 +151,7 @@ private slots:
         auto* reset = window.findChild<QPushButton*>("cmdReset");
         QVERIFY(reset != nullptr);
         QTest::mouseClick(reset, Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        releaseUnloadedWindows();
         ui::Form* fresh = design.find(forms);
         QVERIFY(fresh != nullptr && fresh != &window);
         checkPlaced(*fresh, design.leftDivisor);

@@ -2,6 +2,7 @@
 // multi-line field's CR LF text.
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QTest>
 
 #include <algorithm>
@@ -108,34 +109,34 @@ private slots:
         ui::graph::drawItemCountTicks(area, 1, 10);
         const QImage image = area.image();
 
-        // The curve's row is the one with the most red; a tick's column, the one with the most
-        // blue in the rows just above the curve.
-        const auto count = [&](QRgb colour, int x0, int x1, int y0, int y1) {
+        const auto count = [&](QRgb colour, const QRect& box) {
             int n = 0;
-            for (int y = y0; y <= y1; ++y) {
-                for (int x = x0; x <= x1; ++x) {
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                for (int x = box.left(); x <= box.right(); ++x) {
                     n += image.pixel(x, y) == colour ? 1 : 0;
                 }
             }
             return n;
         };
-        int curveRow = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            const int right = image.width() - 1;
-            curveRow = count(kRed, 0, right, y, y) > count(kRed, 0, right, curveRow, curveRow)
-                           ? y
-                           : curveRow;
-        }
-        QVERIFY(count(kRed, 0, image.width() - 1, curveRow, curveRow) > 100);
-        const int middle = qRound(2800 / 15.0);  // item count 5
-        int tickColumn = middle - 3;
-        for (int x = middle - 3; x <= middle + 3; ++x) {
-            tickColumn = count(kBlue, x, x, curveRow - 5, curveRow - 1) >
-                                 count(kBlue, tickColumn, tickColumn, curveRow - 5, curveRow - 1)
-                             ? x
-                             : tickColumn;
-        }
-        QCOMPARE(count(kBlue, tickColumn, tickColumn, curveRow - 5, curveRow - 1), 5);
+        // The first of from..to with the highest score.
+        const auto best = [](int from, int to, auto score) {
+            int found = from;
+            for (int i = from; i <= to; ++i) {
+                found = score(i) > score(found) ? i : found;
+            }
+            return found;
+        };
+        // The curve lies on the row with the most red; the tick, in the column with the most
+        // blue in the five rows above it, near item count 5 at x 2800 twips.
+        const auto row = [&](int y) { return QRect(0, y, image.width(), 1); };
+        const int curveRow =
+            best(0, image.height() - 1, [&](int y) { return count(kRed, row(y)); });
+        QVERIFY(count(kRed, row(curveRow)) > 100);
+        const auto aboveCurve = [&](int x) { return QRect(x, curveRow - 5, 1, 5); };
+        const int middle = qRound(2800 / 15.0);
+        const int tickColumn =
+            best(middle - 3, middle + 3, [&](int x) { return count(kBlue, aboveCurve(x)); });
+        QCOMPARE(count(kBlue, aboveCurve(tickColumn)), 5);
         QCOMPARE(QColor(image.pixel(tickColumn, curveRow)), QColor(kBlue));
     }
 

@@ -56,6 +56,12 @@ ui::Form* loadedWindow(ui::Forms& forms) {
     return forms.find<F>();
 }
 
+// Shows a window of a class, as a plain function for tables of windows.
+template <class F>
+ui::Form& showWindow(ui::Forms& forms) {
+    return forms.show<F>();
+}
+
 // How many windows of a class exist, shown or hidden: one that was unloaded must be gone.
 template <class F>
 int liveInstances() {

@@ -33,11 +33,6 @@ struct KeyboardDesign {
     const char* goButton;  // null for windows without one
 };
 
-template <class F>
-ui::Form& showWindow(ui::Forms& forms) {
-    return forms.show<F>();
-}
-
 const std::vector<KeyboardDesign> kWindows{
     // The six options are one group and so one tab stop, as on the classic desktop: Tab enters
     // the group on Option2 and leaves it for "Help". The focus chain within the group is the
