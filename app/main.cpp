@@ -10,14 +10,15 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/messagebox.h"
+#include "ui/quit.h"
 #include "ui/screen.h"
 
 namespace {
 
 // Qt aborts with a cryptic message when it finds no X11 or Wayland display; say it plainly
-// instead. Windows always has its desktop.
+// instead. Windows always has its desktop, and a browser its page.
 bool displayAvailable() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
     const auto isSet = [](const char* name) {
         const char* value = std::getenv(name);
         return value != nullptr && *value != '\0';
@@ -67,6 +68,8 @@ int main(int argc, char* argv[]) {
     ui::DesktopScreen screen;
     ui::ModalMessageBox messageBox;
     ui::Forms forms(screen, messageBox);
+    // The program also ends when the user has closed every window.
+    QObject::connect(&application, &QGuiApplication::lastWindowClosed, &ui::quitProgram);
     forms.show<app::frmMain>();
     return QApplication::exec();
 }

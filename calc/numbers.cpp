@@ -1,9 +1,8 @@
 #include "calc/numbers.h"
 
-#include <charconv>
+#include <cerrno>
 #include <cmath>
-#include <limits>
-#include <system_error>
+#include <cstdlib>
 
 #include "calc/failure.h"
 
@@ -122,20 +121,20 @@ double readNumber(std::string_view text, const NumberLocale& locale) {
     if (significant.place > 400) {
         throw Failure("number beyond the range of a double");
     }
-    const std::string plain = (number.negative ? "-0." : "0.") + significant.digits + "e" +
-                              std::to_string(significant.place);
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (significant.place > 0) {
-            throw Failure("number beyond the range of a double");
-        }
-        return zero;
-    }
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
+    // Digits and exponent without a decimal separator: the C library reads them alike under any
+    // locale, and every toolchain Mirtavo is built with has a correctly rounding strtod.
+    const auto exponent = significant.place - static_cast<long long>(significant.digits.size());
+    const std::string plain = significant.digits + "e" + std::to_string(exponent);
+    errno = 0;
+    char* end = nullptr;
+    const double magnitude = std::strtod(plain.c_str(), &end);
+    if (end != plain.c_str() + plain.size()) {
         notANumber();
     }
-    return value;
+    if (errno == ERANGE && magnitude > 1) {
+        throw Failure("number beyond the range of a double");
+    }
+    return number.negative ? -magnitude : magnitude;
 }
 
 std::int16_t readItemCount(std::string_view text, const NumberLocale& locale) {

@@ -1,7 +1,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "calc/numbers.h"
 
@@ -40,16 +42,20 @@ Digits15 toDigits15(double x) {
         d.digits.erase(d.digits.find_last_not_of('0') + 1);
         return d;
     }
-    // to_chars does not consult the C locale, unlike printf, whose separator the toolkit may
-    // have changed to the user's.
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                      std::chars_format::scientific, 14);
-    const std::string text(buffer.data(), result.ptr);  // "d.dddddddddddddde+XX"
+    // printf rounds correctly on every toolchain Mirtavo is built with; the separator it writes
+    // is the C locale's, which the toolkit may have set to the user's, so only the digits are
+    // taken from its "d.dddddddddddddde+XX".
+    std::array<char, 64> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%.14e", std::fabs(x));
+    const std::string_view text(buffer.data());
     const auto e = text.find('e');
-    d.digits = text.substr(0, 1) + text.substr(2, e - 2);
+    for (char c : text.substr(0, e)) {
+        if (c >= '0' && c <= '9') {
+            d.digits += c;
+        }
+    }
     d.digits.erase(d.digits.find_last_not_of('0') + 1);
-    d.exponent = std::stoi(text.substr(e + 1));
+    d.exponent = std::stoi(std::string(text.substr(e + 1)));
     return d;
 }
 

@@ -1,5 +1,6 @@
 # The packages: on Linux the Debian package (`cpack -G DEB` in the build tree), on Windows a
-# portable zip and an NSIS installer (`cpack -G "ZIP;NSIS"` in the cross build's tree).
+# portable zip and an NSIS installer (`cpack -G "ZIP;NSIS"` in the cross build's tree), for the
+# browser a zip of the page's folder.
 set(CPACK_PACKAGE_NAME mirtavo)
 set(CPACK_PACKAGE_VENDOR "Mirtavo")
 set(CPACK_PACKAGE_CONTACT "Mirtavo developers <developers@example.org>")
@@ -11,7 +12,12 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "reliability needs, and a table and graph of reliability against the number of items.")
 set(CPACK_STRIP_FILES ON)
 
-if(WIN32)
+if(EMSCRIPTEN)
+    # Mirtavo-1.0-web.zip: the folder a static web host serves.
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME Mirtavo-${PROJECT_VERSION}-web)
+    set(CPACK_STRIP_FILES OFF)
+elseif(WIN32)
     # Mirtavo-1.0-win64.zip and Mirtavo-1.0-win64-setup.exe.
     set(CPACK_GENERATOR ZIP NSIS)
     set(CPACK_PACKAGE_FILE_NAME Mirtavo-${PROJECT_VERSION}-win64)

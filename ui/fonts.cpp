@@ -1,5 +1,8 @@
 #include "ui/fonts.h"
 
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <string_view>
@@ -7,6 +10,16 @@
 namespace ui {
 
 void installFontSubstitutes() {
+    // Builds without the desktop's fonts (the browser's) carry the substitutes inside them.
+    const QDir embedded(QStringLiteral(":/mirtavo/fonts"));
+    for (const QString& file : embedded.entryList(QDir::Files)) {
+        QFontDatabase::addApplicationFont(embedded.filePath(file));
+    }
+#ifdef Q_OS_WASM
+    // A browser gives the toolkit no desktop font, and its fallback is larger than a desktop's:
+    // message boxes and fields get the font a Linux desktop gives them.
+    QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+#endif
     QFont::insertSubstitutions(kSansSerif, {"Liberation Sans", "DejaVu Sans"});
     QFont::insertSubstitutions(kSerif, {"Liberation Serif", "DejaVu Serif"});
     QFont::insertSubstitutions(kScript, {"Z003", "URW Chancery L", "DejaVu Serif"});

@@ -11,7 +11,8 @@ inline constexpr char kSerif[] = "Times New Roman";
 inline constexpr char kScript[] = "Lucida Handwriting";
 
 // Teaches the font matcher the nearest faces Debian ships: Liberation Sans (then DejaVu Sans),
-// Liberation Serif, and the URW script face Z003 (then URW Chancery L). Call once at start-up.
+// Liberation Serif, and the URW script face Z003 (then URW Chancery L), first registering those
+// the program carries in its resources, if any. Call once at start-up.
 void installFontSubstitutes();
 
 // A design font: face, size in points (8.25, 9.75, 27.75) and weight.

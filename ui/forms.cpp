@@ -1,10 +1,9 @@
 #include "ui/forms.h"
 
-#include <QCoreApplication>
-
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/quit.h"
 
 namespace ui {
 
@@ -30,9 +29,12 @@ Form& Forms::show(std::type_index type, const Factory& factory) {
         slot->Form_Load();
     }
     Form& window = *slot;
-    window.show();
     if (loaded) {
+        window.show();
         window.raise();
+    } else {
+        // Explicitly not full-screen: the browser's platform makes a plain show() fill the page.
+        window.showNormal();
     }
     window.activateWindow();
     return window;
@@ -62,7 +64,7 @@ void Forms::endProgram() {
             window->hide();
         }
     }
-    QCoreApplication::quit();
+    quitProgram();
 }
 
 void Forms::forget(Form& form) {

@@ -1,0 +1,67 @@
+# The browser build: Mirtavo compiled with Qt for WebAssembly into a folder of static files that
+# any web host can serve, and Mirtavo-1.0-web.zip of that folder (`cmake --install` into the
+# folder, `cpack` for the zip; scripts/build-web does both).
+#
+# The number code throws and catches its failures, which emscripten ignores unless compile and
+# link both ask for exceptions; every target of the build, the tests included, is made so.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+
+# Test programs run under Node. This emscripten's runtime takes Node's fetch for a browser's and
+# then cannot load its program from a file, so Node is asked to leave fetch out.
+find_program(MIRTAVO_NODE NAMES node nodejs REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${MIRTAVO_NODE} --no-experimental-fetch)
+
+# Where Qt keeps the loader script that the page runs.
+get_filename_component(mirtavo_qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
+set(MIRTAVO_QT_LOADER ${mirtavo_qt_prefix}/plugins/platforms/qtloader.js)
+
+# mirtavo_make_web_program(target)
+# Modal message boxes block as on the desktop: Qt's event loop suspends the program with
+# emscripten's asyncify, which also needs the code optimised for size to stay small. The faces
+# the layouts name are embedded, since a browser offers the program none of its fonts.
+function(mirtavo_make_web_program target)
+    target_link_options(${target} PRIVATE "SHELL:-s ASYNCIFY" -Os)
+    set(fonts
+        /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf
+        /usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf
+        /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf
+        /usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf
+        /usr/share/fonts/opentype/urw-base35/Z003-MediumItalic.otf)
+    foreach(font ${fonts})
+        get_filename_component(name ${font} NAME)
+        set_source_files_properties(${font} PROPERTIES QT_RESOURCE_ALIAS ${name})
+    endforeach()
+    qt_add_resources(${target} fonts PREFIX /mirtavo/fonts FILES ${fonts})
+endfunction()
+
+# The page around the program: its loader, icons, manifest and service worker, written once the
+# program is linked (cmake/MirtavoWebPage.cmake).
+function(mirtavo_install_web_page target)
+    set(web ${PROJECT_SOURCE_DIR}/web)
+    set(page ${CMAKE_CURRENT_BINARY_DIR}/page)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE_DIR:${target}>/${target}.wasm
+                -DSOURCE_DIR=${web} -DOUTPUT_DIR=${page}
+                -P ${PROJECT_SOURCE_DIR}/cmake/MirtavoWebPage.cmake
+        VERBATIM)
+    install(TARGETS ${target} RUNTIME DESTINATION .)
+    install(FILES $<TARGET_FILE_DIR:${target}>/${target}.wasm ${MIRTAVO_QT_LOADER}
+                  ${page}/index.html ${page}/service-worker.js
+                  ${web}/page.js ${web}/page.css ${web}/manifest.webmanifest
+            DESTINATION .)
+    install(FILES ${PROJECT_SOURCE_DIR}/dist/icons/org.mirtavo.Mirtavo.svg DESTINATION icons
+            RENAME mirtavo.svg)
+    foreach(size 32 128 256)
+        install(FILES ${PROJECT_SOURCE_DIR}/dist/icons/${size}/org.mirtavo.Mirtavo.png
+                DESTINATION icons RENAME mirtavo-${size}.png)
+    endforeach()
+    # Qt is used under the LGPL and the fonts under their own licences: their texts travel
+    # with them.
+    file(GLOB qt_licences ${mirtavo_qt_prefix}/licenses/*.txt)
+    install(FILES ${qt_licences} DESTINATION licenses/Qt)
+    install(FILES /usr/share/doc/fonts-liberation/copyright DESTINATION licenses/fonts
+            RENAME Liberation.txt)
+    install(FILES /usr/share/doc/fonts-urw-base35/copyright DESTINATION licenses/fonts
+            RENAME URW-base35.txt)
+endfunction()

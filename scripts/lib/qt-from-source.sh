@@ -1,0 +1,84 @@
+# Builds Qt from Debian's own qt6-base source package for another platform, keeps it in a cache
+# outside the clone and prints the folder. Sourced by windows-qt and web-qt, which name the
+# platform and its configure arguments:
+#   build_qt_from_source NAME "WHAT" CMAKE-ARGUMENT...
+# The version is that of the host Qt, whose moc, rcc and uic every cross build runs. A second
+# call finds the finished folder and only prints it.
+#   $MIRTAVO_CACHE_DIR   where built Qt versions are kept (~/.cache/mirtavo unless set)
+
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+qt_cache=${MIRTAVO_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/mirtavo}
+
+# Features no Mirtavo build uses, whatever the platform.
+qt_unused_features=(
+  concurrent dbus network printsupport sql xml vulkan tabletevent zstd icu
+  sql-sqlite imageformat_bmp imageformat_ppm imageformat_xbm jpeg gif
+)
+
+qt_feature_flags() {
+  local feature
+  for feature in "$@"; do printf -- '-DFEATURE_%s=OFF\n' "$feature"; done
+}
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# A new machine's apt sources name binary packages only: add the same archive's sources.
+fetch_qt_source() {
+  local work=$1
+  if ! apt-get source --print-uris qt6-base="$qt_version" >/dev/null 2>&1; then
+    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+      as_root tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
+    as_root apt-get update -qq
+  fi
+  (cd "$work" && apt-get source -qq qt6-base="$qt_version" >/dev/null 2>&1)
+  find "$work" -maxdepth 1 -type d -name "qt6-base-*" | head -1
+}
+
+build_qt_from_source() {
+  local name=$1 what=$2
+  shift 2
+  local prefix=$qt_cache/qt-$qt_version-$name
+  if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    return 0
+  fi
+  local work=$qt_cache/qt-build-$name
+  rm -rf "$work" "$prefix"
+  mkdir -p "$work"
+  echo "qt: building Qt ${qt_version%%+*} for $what into $prefix (about 20 minutes on 2 cores)" >&2
+  local source_dir
+  source_dir=$(fetch_qt_source "$work")
+  cmake -S "$source_dir" -B "$work/build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    "$@" >"$work/configure.log"
+  cmake --build "$work/build" --parallel >"$work/build.log"
+  cmake --install "$work/build" >"$work/install.log"
+  mkdir -p "$prefix/licenses"
+  cp "$source_dir"/LICENSES/*.txt "$prefix/licenses/"
+  touch "$prefix/.complete"
+  rm -rf "$work"
+  echo "$prefix"
+}
+
+# Qt's WebAssembly build finds emscripten through an emsdk-shaped folder named by EMSDK: a
+# .emscripten file naming EMSCRIPTEN_ROOT and upstream/emscripten/ with emcc beside the
+# toolchain file. Debian's emscripten is laid out otherwise, so the folder is made of links to
+# it. Debian's emscripten runs its JavaScript optimizer with Node, which finds acorn through
+# NODE_PATH.
+use_debian_emscripten() {
+  export EMSDK=$qt_cache/emsdk
+  export NODE_PATH=/usr/share/nodejs
+  export EMSDK_PYTHON=/usr/bin/python3
+  local root=$EMSDK/upstream/emscripten entry
+  [ -x "$root/emcc" ] && return 0
+  mkdir -p "$root"
+  for entry in /usr/share/emscripten/* /usr/share/emscripten/.emscripten; do
+    ln -sfn "$entry" "$root/${entry##*/}"
+  done
+  ln -sfn /usr/bin/emcc "$root/emcc"
+  echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$EMSDK/.emscripten"
+}

@@ -1,0 +1,184 @@
+"""Mirtavo's web build in headless Chromium, driven as a user would: the page served from
+127.0.0.1, clicks at a window's controls, keys typed, results read back through the clipboard.
+Shared by the end-to-end test and the screenshot script."""
+
+import functools
+import http.server
+import subprocess
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+TWIPS_PER_PIXEL = 15
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json"}
+
+    def log_message(self, format, *args):
+        self.server.requests.append(self.path)
+
+
+class StaticServer:
+    """Serves a folder on a free port of 127.0.0.1 and counts the requests it answers."""
+
+    def __init__(self, folder):
+        handler = functools.partial(QuietHandler, directory=str(folder))
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.httpd.requests = []
+        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    @property
+    def requests(self):
+        return list(self.httpd.requests)
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+def start_chromium(width=1280, height=900, language="en-US"):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
+                 "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+                 "--disable-background-networking", "--disable-component-update",
+                 "--disable-sync", "--no-first-run", "--disable-quic",
+                 f"--window-size={width},{height}", f"--lang={language}"):
+        options.add_argument(flag)
+    options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    # The window's outer size includes no browser frame in headless mode; the page gets it all.
+    driver.set_window_size(width, height)
+    return driver
+
+
+def wait_until(condition, seconds=30, what="the condition"):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError(f"timed out after {seconds} s waiting for {what}")
+
+
+class MirtavoPage:
+    """The page with the program running in it."""
+
+    def __init__(self, driver, url):
+        self.driver = driver
+        self.url = url
+        driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "origin": url.rstrip("/"),
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+
+    def open(self):
+        self.driver.get(self.url)
+        self.wait_for_state("running")
+
+    def state(self):
+        return self.driver.execute_script("return document.documentElement.dataset.mirtavo || ''")
+
+    def wait_for_state(self, state, seconds=60):
+        wait_until(lambda: self.state() == state, seconds, f"the page to be {state}")
+
+    def page_size(self):
+        return self.driver.execute_script("return [innerWidth, innerHeight]")
+
+    def click(self, x, y, button="left"):
+        """Clicks at a point of the page, in CSS pixels."""
+        canvas = self.driver.find_element("id", "qtcanvas")
+        width, height = self.page_size()
+        actions = ActionChains(self.driver)
+        actions.move_to_element_with_offset(canvas, x - width // 2, y - height // 2)
+        if button == "right":
+            actions.context_click()
+        else:
+            actions.click()
+        actions.perform()
+        time.sleep(0.2)
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+        time.sleep(0.1)
+
+    def chord(self, modifier, key):
+        ActionChains(self.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
+        time.sleep(0.1)
+
+    def clipboard_text(self):
+        return self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "navigator.clipboard.readText().then(done, e => done('clipboard error: ' + e))")
+
+    def copy_selection(self):
+        """Ctrl+A then Ctrl+C in the focused field, and the text that reached the clipboard."""
+        self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "navigator.clipboard.writeText('').then(done, done)")
+        self.chord(Keys.CONTROL, "a")
+        self.chord(Keys.CONTROL, "c")
+        return wait_until(self.clipboard_text, 10, "text on the clipboard")
+
+    def screenshot(self, path):
+        self.driver.save_screenshot(str(path))
+
+    def picture(self):
+        return Picture(self.driver.get_screenshot_as_png())
+
+    def console_errors(self):
+        return [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+
+
+class Box:
+    def __init__(self, left, top, right, bottom):
+        self.left, self.top, self.right, self.bottom = left, top, right, bottom
+
+    @property
+    def width(self):
+        return self.right - self.left + 1
+
+    @property
+    def height(self):
+        return self.bottom - self.top + 1
+
+    def __repr__(self):
+        return f"Box({self.left}, {self.top}, {self.width} x {self.height})"
+
+
+class Picture:
+    """A screenshot's pixels (ImageMagick decodes the PNG)."""
+
+    def __init__(self, png):
+        size = subprocess.run(["identify", "-format", "%w %h", "png:-"], input=png,
+                              capture_output=True, check=True).stdout.split()
+        self.width, self.height = int(size[0]), int(size[1])
+        self.rgb = subprocess.run(["convert", "png:-", "-depth", "8", "rgb:-"], input=png,
+                                  capture_output=True, check=True).stdout
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.rgb[i:i + 3])
+
+    def box_apart_from(self, background):
+        """The smallest box holding every pixel that is not the background colour."""
+        xs, ys = [], []
+        for y in range(self.height):
+            row = self.rgb[3 * y * self.width:3 * (y + 1) * self.width]
+            columns = [x for x in range(self.width) if row[3 * x:3 * x + 3] != bytes(background)]
+            if columns:
+                xs += [columns[0], columns[-1]]
+                ys.append(y)
+        return Box(min(xs), min(ys), max(xs), max(ys)) if ys else None
+
+    def differs(self, other, box):
+        return any(self.pixel(x, y) != other.pixel(x, y)
+                   for y in range(box.top, box.bottom + 1) for x in range(box.left, box.right + 1))

@@ -1,0 +1,167 @@
+"""Mirtavo's page end to end, as a user meets it: served from 127.0.0.1, opened in headless
+Chromium, used with the mouse and the keyboard, results read back through the clipboard.
+
+    page_test.py BUILD_DIR    the web build, installed by the test into a scratch folder
+"""
+
+import pathlib
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from selenium.webdriver.common.keys import Keys
+
+from browser import Box, MirtavoPage, StaticServer, start_chromium, wait_until
+
+TWIPS_PER_PIXEL = 15
+MAIN_CLIENT = (7530, 3375)
+ALPHA_CLIENT = (5250, 1605)
+
+
+def similar(colour, other):
+    """The browser's platform shades its captions: colours a few steps apart are the same."""
+    return all(abs(a - b) <= 16 for a, b in zip(colour, other))
+
+
+def installed_site(build_dir, folder):
+    subprocess.run(["cmake", "--install", build_dir, "--prefix", folder], check=True,
+                   stdout=subprocess.DEVNULL)
+    return pathlib.Path(folder)
+
+
+class Desktop:
+    """Where the windows stand on the page, from the frame the browser's platform draws."""
+
+    def __init__(self, page, main_frame):
+        self.page = page
+        self.width, self.height = page.page_size()
+        main_width, main_height = (t // TWIPS_PER_PIXEL for t in MAIN_CLIENT)
+        self.side = (main_frame.width - main_width) // 2
+        self.caption = main_frame.height - main_height - self.side
+
+    def centred_frame(self, client_twips):
+        """The frame's left and top edges, and its size, by the centring rule."""
+        width = client_twips[0] // TWIPS_PER_PIXEL + 2 * self.side
+        height = client_twips[1] // TWIPS_PER_PIXEL + self.caption + self.side
+        return (self.width - width) / 2, (self.height - height) / 2, width, height
+
+    def click(self, frame, twips_x, twips_y):
+        left, top = frame[0], frame[1]
+        self.page.click(round(left + self.side + twips_x / TWIPS_PER_PIXEL),
+                        round(top + self.caption + twips_y / TWIPS_PER_PIXEL))
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = tempfile.TemporaryDirectory()
+        cls.site = installed_site(sys.argv[1], cls.scratch.name)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.scratch.cleanup()
+
+    def setUp(self):
+        self.server = StaticServer(self.site)
+        self.driver = None
+
+    def tearDown(self):
+        if self.driver:
+            self.driver.quit()
+        self.server.stop()
+
+    def open_page(self, language="en-US"):
+        self.driver = start_chromium(language=language)
+        self.page = MirtavoPage(self.driver, self.server.url)
+        self.page.open()
+        self.background = self.wait_for_main_window()
+        return Desktop(self.page, self.main_frame)
+
+    def wait_for_main_window(self):
+        def drawn():
+            picture = self.page.picture()
+            background = picture.pixel(0, 0)
+            self.main_frame = picture.box_apart_from(background)
+            return background if self.main_frame else None
+        return wait_until(drawn, 30, "the main window")
+
+    def assertNoConsoleErrors(self):
+        self.assertEqual(self.page.console_errors(), [])
+
+    def test_a_visit_from_start_to_end(self):
+        desktop = self.open_page()
+        self.assertEqual(self.driver.title, "Mirtavo")
+        main = self.main_frame
+        # The main window stands centred, its frame included.
+        expected = desktop.centred_frame(MAIN_CLIENT)
+        self.assertAlmostEqual(main.left, expected[0], delta=1)
+        self.assertAlmostEqual(main.top, expected[1], delta=1)
+        requests_when_loaded = len(self.server.requests)
+        start = self.page.picture()
+        caption_y = main.top + desktop.caption // 2
+        active_caption = start.pixel(main.right - 40, caption_y)
+
+        # Option1 opens the alpha window, centred and active, beside the main window.
+        desktop.click((main.left, main.top), 360, 1320)
+        alpha = desktop.centred_frame(ALPHA_CLIENT)
+        alpha_caption = (round(alpha[0] + alpha[2] - 60), round(alpha[1] + desktop.caption // 2))
+        wait_until(lambda: similar(self.page.picture().pixel(*alpha_caption), active_caption), 10,
+                   "the alpha window's caption")
+        opened = self.page.picture()
+        main_caption = opened.pixel(main.right - 40, caption_y)
+        self.assertFalse(similar(main_caption, active_caption) or main_caption == self.background,
+                         "the main window's caption is no longer where it stood")
+        self.assertEqual(opened.pixel(main.left, main.bottom), start.pixel(main.left, main.bottom))
+
+        self.page.keys("6", Keys.TAB, "4.5", Keys.TAB, "2.4", Keys.ENTER)
+        desktop.click(alpha, 4800, 1365)
+        self.assertEqual(self.page.copy_selection(), "0.56")
+
+        # A word where the item count belongs: a modal message box, closed with Enter, and the
+        # result stays.
+        desktop.click(alpha, 4800, 285)
+        self.page.chord(Keys.CONTROL, "a")
+        self.page.keys("x")
+        before = self.page.picture()
+        centre_x, centre_y = desktop.width // 2, desktop.height // 2
+        centre = Box(centre_x - 60, centre_y - 15, centre_x + 60, centre_y + 15)
+        self.page.keys(Keys.ENTER)
+        wait_until(lambda: self.page.picture().differs(before, centre), 10, "the message box")
+        self.page.keys(Keys.ENTER)
+        wait_until(lambda: not self.page.picture().differs(before, centre), 10,
+                   "the message box to close")
+        desktop.click(alpha, 4800, 1365)
+        self.assertEqual(self.page.copy_selection(), "0.56")
+        self.assertNoConsoleErrors()
+        self.assertEqual(self.server.requests[requests_when_loaded:], [],
+                         "the page asked for something after loading")
+
+        # With the network gone, a reload starts the program again from what the page kept.
+        self.server.stop()
+        self.driver.refresh()
+        self.page.wait_for_state("running")
+        self.wait_for_main_window()
+        self.assertEqual((self.main_frame.left, self.main_frame.top), (main.left, main.top))
+
+        # "End this program" leaves a page that says so and offers to start again.
+        desktop.click((main.left, main.top), 360, 3120)
+        self.page.wait_for_state("ended", 10)
+        ended = self.driver.find_element("id", "ended")
+        self.assertIn("Mirtavo has ended.", ended.text)
+        self.assertIn("Start Mirtavo again", ended.text)
+        self.assertNoConsoleErrors()
+
+    def test_numbers_follow_the_browsers_language(self):
+        desktop = self.open_page(language="de-DE")
+        main = self.main_frame
+        desktop.click((main.left, main.top), 360, 1320)
+        alpha = desktop.centred_frame(ALPHA_CLIENT)
+        self.page.keys("6", Keys.TAB, "4,5", Keys.TAB, "2.4", Keys.ENTER)
+        desktop.click(alpha, 4800, 1365)
+        self.assertEqual(self.page.copy_selection(), "0,56")
+        self.assertNoConsoleErrors()
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
