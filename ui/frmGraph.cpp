@@ -1,9 +1,7 @@
 #include "ui/frmGraph.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
@@ -15,6 +13,7 @@
 #include <string>
 
 #include "calc/table.h"
+#include "ui/clipboard.h"
 #include "ui/controls.h"
 #include "ui/drawingarea.h"
 #include "ui/fonts.h"
@@ -141,8 +140,7 @@ void frmGraph::addCopyGraph() {
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, pic5graph, [this] {
-        QGuiApplication::clipboard()->setImage(
-            pic5graph->grab(pic5graph->contentsRect()).toImage());
+        copyPicture(pic5graph->grab(pic5graph->contentsRect()).toImage(), forms().messageBox());
     });
     pic5graph->addAction(copy);
     pic5graph->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -119,6 +119,13 @@ class MirtavoPage:
             "const done = arguments[arguments.length - 1];"
             "navigator.clipboard.readText().then(done, e => done('clipboard error: ' + e))")
 
+    def clipboard_types(self):
+        return self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "navigator.clipboard.read().then("
+            "  items => done(items.flatMap(item => item.types).filter(t => t !== 'text/plain')),"
+            "  e => done([]))")
+
     def copy_selection(self):
         """Ctrl+A then Ctrl+C in the focused field, and the text that reached the clipboard."""
         self.driver.execute_async_script(

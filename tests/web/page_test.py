@@ -17,6 +17,7 @@ from browser import Box, MirtavoPage, StaticServer, start_chromium, wait_until
 TWIPS_PER_PIXEL = 15
 MAIN_CLIENT = (7530, 3375)
 ALPHA_CLIENT = (5250, 1605)
+GRAPH_CLIENT = (9210, 4845)
 
 
 def similar(colour, other):
@@ -40,16 +41,18 @@ class Desktop:
         self.side = (main_frame.width - main_width) // 2
         self.caption = main_frame.height - main_height - self.side
 
-    def centred_frame(self, client_twips):
+    def centred_frame(self, client_twips, left_divisor=2):
         """The frame's left and top edges, and its size, by the centring rule."""
         width = client_twips[0] // TWIPS_PER_PIXEL + 2 * self.side
         height = client_twips[1] // TWIPS_PER_PIXEL + self.caption + self.side
-        return (self.width - width) / 2, (self.height - height) / 2, width, height
+        return (self.width - width) / left_divisor, (self.height - height) / 2, width, height
 
-    def click(self, frame, twips_x, twips_y):
-        left, top = frame[0], frame[1]
-        self.page.click(round(left + self.side + twips_x / TWIPS_PER_PIXEL),
-                        round(top + self.caption + twips_y / TWIPS_PER_PIXEL))
+    def point(self, frame, twips_x, twips_y):
+        return (round(frame[0] + self.side + twips_x / TWIPS_PER_PIXEL),
+                round(frame[1] + self.caption + twips_y / TWIPS_PER_PIXEL))
+
+    def click(self, frame, twips_x, twips_y, button="left"):
+        self.page.click(*self.point(frame, twips_x, twips_y), button)
 
 
 class PageTest(unittest.TestCase):
@@ -133,6 +136,15 @@ class PageTest(unittest.TestCase):
                    "the message box to close")
         desktop.click(alpha, 4800, 1365)
         self.assertEqual(self.page.copy_selection(), "0.56")
+
+        # The table-and-graph window's "Copy graph" puts a picture on the clipboard.
+        desktop.click((main.left, main.top), 360, 2760)
+        self.page.keys(".3", Keys.TAB, "1", Keys.TAB, "51", Keys.ENTER)
+        graph = desktop.centred_frame(GRAPH_CLIENT, left_divisor=1.01)
+        menu_x, menu_y = desktop.point(graph, 6000, 2400)
+        self.page.click(menu_x, menu_y, "right")
+        self.page.click(menu_x + 40, menu_y + 10)
+        self.assertEqual(wait_until(self.page.clipboard_types, 10, "a picture"), ["image/png"])
         self.assertNoConsoleErrors()
         self.assertEqual(self.server.requests[requests_when_loaded:], [],
                          "the page asked for something after loading")
