@@ -19,13 +19,13 @@ set(MIRTAVO_QT_LOADER ${mirtavo_qt_prefix}/plugins/platforms/qtloader.js)
 # mirtavo_make_web_program(target)
 # Modal message boxes block as on the desktop: Qt's event loop suspends the program with
 # emscripten's asyncify, which also needs the code optimised for size to stay small. The faces
-# the layouts name are embedded, since a browser offers the program none of its fonts.
+# the layouts name are embedded, since a browser offers the program none of its fonts: those of
+# the weights the layouts use (no regular serif).
 function(mirtavo_make_web_program target)
     target_link_options(${target} PRIVATE "SHELL:-s ASYNCIFY" -Os)
     set(fonts
         /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf
         /usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf
-        /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf
         /usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf
         /usr/share/fonts/opentype/urw-base35/Z003-MediumItalic.otf)
     foreach(font ${fonts})

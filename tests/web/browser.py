@@ -14,6 +14,11 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 TWIPS_PER_PIXEL = 15
+MAIN_CLIENT = (7530, 3375)
+ALPHA_CLIENT = (5250, 1605)
+GRAPH_CLIENT = (9210, 4845)
+
+
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -70,6 +75,30 @@ def wait_until(condition, seconds=30, what="the condition"):
     raise AssertionError(f"timed out after {seconds} s waiting for {what}")
 
 
+class Desktop:
+    """Where the windows stand on the page, from the frame the browser's platform draws."""
+
+    def __init__(self, page, main_frame):
+        self.page = page
+        self.width, self.height = page.page_size()
+        main_width, main_height = (t // TWIPS_PER_PIXEL for t in MAIN_CLIENT)
+        self.side = (main_frame.width - main_width) // 2
+        self.caption = main_frame.height - main_height - self.side
+
+    def centred_frame(self, client_twips, left_divisor=2):
+        """The frame's left and top edges, and its size, by the centring rule."""
+        width = client_twips[0] // TWIPS_PER_PIXEL + 2 * self.side
+        height = client_twips[1] // TWIPS_PER_PIXEL + self.caption + self.side
+        return (self.width - width) / left_divisor, (self.height - height) / 2, width, height
+
+    def point(self, frame, twips_x, twips_y):
+        return (round(frame[0] + self.side + twips_x / TWIPS_PER_PIXEL),
+                round(frame[1] + self.caption + twips_y / TWIPS_PER_PIXEL))
+
+    def click(self, frame, twips_x, twips_y, button="left"):
+        self.page.click(*self.point(frame, twips_x, twips_y), button)
+
+
 class MirtavoPage:
     """The page with the program running in it."""
 
@@ -89,6 +118,15 @@ class MirtavoPage:
 
     def wait_for_state(self, state, seconds=60):
         wait_until(lambda: self.state() == state, seconds, f"the page to be {state}")
+
+    def wait_for_main_window(self):
+        """The main window's frame once it is drawn, and the colour of the page around it."""
+        def drawn():
+            picture = self.picture()
+            background = picture.pixel(0, 0)
+            frame = picture.box_apart_from(background)
+            return (frame, background) if frame else None
+        return wait_until(drawn, 30, "the main window")
 
     def page_size(self):
         return self.driver.execute_script("return [innerWidth, innerHeight]")

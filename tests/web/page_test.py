@@ -12,12 +12,8 @@ import unittest
 
 from selenium.webdriver.common.keys import Keys
 
-from browser import Box, MirtavoPage, StaticServer, start_chromium, wait_until
-
-TWIPS_PER_PIXEL = 15
-MAIN_CLIENT = (7530, 3375)
-ALPHA_CLIENT = (5250, 1605)
-GRAPH_CLIENT = (9210, 4845)
+from browser import (ALPHA_CLIENT, GRAPH_CLIENT, MAIN_CLIENT, Box, Desktop, MirtavoPage,
+                     StaticServer, start_chromium, wait_until)
 
 
 def similar(colour, other):
@@ -29,30 +25,6 @@ def installed_site(build_dir, folder):
     subprocess.run(["cmake", "--install", build_dir, "--prefix", folder], check=True,
                    stdout=subprocess.DEVNULL)
     return pathlib.Path(folder)
-
-
-class Desktop:
-    """Where the windows stand on the page, from the frame the browser's platform draws."""
-
-    def __init__(self, page, main_frame):
-        self.page = page
-        self.width, self.height = page.page_size()
-        main_width, main_height = (t // TWIPS_PER_PIXEL for t in MAIN_CLIENT)
-        self.side = (main_frame.width - main_width) // 2
-        self.caption = main_frame.height - main_height - self.side
-
-    def centred_frame(self, client_twips, left_divisor=2):
-        """The frame's left and top edges, and its size, by the centring rule."""
-        width = client_twips[0] // TWIPS_PER_PIXEL + 2 * self.side
-        height = client_twips[1] // TWIPS_PER_PIXEL + self.caption + self.side
-        return (self.width - width) / left_divisor, (self.height - height) / 2, width, height
-
-    def point(self, frame, twips_x, twips_y):
-        return (round(frame[0] + self.side + twips_x / TWIPS_PER_PIXEL),
-                round(frame[1] + self.caption + twips_y / TWIPS_PER_PIXEL))
-
-    def click(self, frame, twips_x, twips_y, button="left"):
-        self.page.click(*self.point(frame, twips_x, twips_y), button)
 
 
 class PageTest(unittest.TestCase):
@@ -78,16 +50,8 @@ class PageTest(unittest.TestCase):
         self.driver = start_chromium(language=language)
         self.page = MirtavoPage(self.driver, self.server.url)
         self.page.open()
-        self.background = self.wait_for_main_window()
+        self.main_frame, self.background = self.page.wait_for_main_window()
         return Desktop(self.page, self.main_frame)
-
-    def wait_for_main_window(self):
-        def drawn():
-            picture = self.page.picture()
-            background = picture.pixel(0, 0)
-            self.main_frame = picture.box_apart_from(background)
-            return background if self.main_frame else None
-        return wait_until(drawn, 30, "the main window")
 
     def assertNoConsoleErrors(self):
         self.assertEqual(self.page.console_errors(), [])
@@ -153,8 +117,8 @@ class PageTest(unittest.TestCase):
         self.server.stop()
         self.driver.refresh()
         self.page.wait_for_state("running")
-        self.wait_for_main_window()
-        self.assertEqual((self.main_frame.left, self.main_frame.top), (main.left, main.top))
+        reloaded, _ = self.page.wait_for_main_window()
+        self.assertEqual((reloaded.left, reloaded.top), (main.left, main.top))
 
         # "End this program" leaves a page that says so and offers to start again.
         desktop.click((main.left, main.top), 360, 3120)

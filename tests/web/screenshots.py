@@ -1,0 +1,68 @@
+"""Screenshots of the browser build's windows in headless Chromium, each cropped to its window
+with a margin of the page around it: main, alpha with a result, a message box, and the table
+and graph for items 1 to 51.
+
+    screenshots.py SITE OUTPUT_FOLDER
+"""
+
+import pathlib
+import subprocess
+import sys
+import time
+
+from selenium.webdriver.common.keys import Keys
+
+from browser import ALPHA_CLIENT, GRAPH_CLIENT, Desktop, MirtavoPage, StaticServer, start_chromium
+
+MARGIN = 12
+
+
+def save(page, out, name, frame):
+    """Crops the page's screenshot to a frame (left, top, width, height) and a margin."""
+    left, top, width, height = (round(v) for v in frame)
+    png = out / f"{name}.png"
+    page.screenshot(png)
+    geometry = f"{width + 2 * MARGIN}x{height + 2 * MARGIN}+{left - MARGIN}+{top - MARGIN}"
+    subprocess.run(["convert", png, "-crop", geometry, "+repage", png], check=True)
+    print(f"  {png}")
+
+
+def main():
+    site, out = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+    out.mkdir(parents=True, exist_ok=True)
+    server = StaticServer(site)
+    driver = start_chromium()
+    try:
+        page = MirtavoPage(driver, server.url)
+        page.open()
+        main_box, _ = page.wait_for_main_window()
+        desktop = Desktop(page, main_box)
+        main_frame = (main_box.left, main_box.top, main_box.width, main_box.height)
+        save(page, out, "main", main_frame)
+
+        desktop.click(main_frame, 360, 1320)
+        page.keys("6", Keys.TAB, "4.5", Keys.TAB, "2.4", Keys.ENTER)
+        time.sleep(0.5)
+        alpha = desktop.centred_frame(ALPHA_CLIENT)
+        save(page, out, "alpha", alpha)
+
+        desktop.click(alpha, 4800, 285)
+        page.chord(Keys.CONTROL, "a")
+        page.keys("x", Keys.ENTER)
+        time.sleep(0.5)
+        save(page, out, "message", alpha)
+        page.keys(Keys.ENTER)
+
+        desktop.click(main_frame, 360, 2760)
+        page.keys(".3", Keys.TAB, "1", Keys.TAB, "51", Keys.ENTER)
+        time.sleep(0.5)
+        save(page, out, "graph-1-51", desktop.centred_frame(GRAPH_CLIENT, left_divisor=1.01))
+        page.screenshot(out / "page.png")
+        print(f"  {out / 'page.png'}")
+    finally:
+        driver.quit()
+        server.stop()
+
+
+if __name__ == "__main__":
+    main()
