@@ -37,7 +37,7 @@ function(mirtavo_add_ui_test_run test target)
     if(CMAKE_CROSSCOMPILING)
         # Wine passes no QT_ variables on, so the platform is named on the command line.
         add_test(NAME ${test} COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/wine_qtest.sh
-                                      $<TARGET_FILE:${target}>)
+                                      ${MIRTAVO_WINE} $<TARGET_FILE:${target}>)
     else()
         add_test(NAME ${test} COMMAND ${target})
         list(APPEND ARGN QT_QPA_PLATFORM=offscreen)

@@ -24,7 +24,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-find_program(MIRTAVO_WINE NAMES wine wine64)
+# Wine's 64-bit loader runs the 64-bit programs directly; Debian's `wine` would start its 32-bit
+# loader whenever Wine's 32-bit half is installed, and some machines cannot run 32-bit programs.
+find_program(MIRTAVO_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(MIRTAVO_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${MIRTAVO_WINE})
 endif()

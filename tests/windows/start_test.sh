@@ -17,7 +17,7 @@ program=$unpacked/Mirtavo-1.0-win64/Mirtavo.exe
 bash "$here/../support/on_desktop.sh" bash -c '
   set -euo pipefail
   fail() { echo "FAIL: $*" >&2; exit 1; }
-  wine "$1" >/dev/null 2>&1 &
+  "$MIRTAVO_WINE" "$1" >/dev/null 2>&1 &
   window() { timeout 120 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
   main=$(window "^Mirtavo -- Reliability Computation\$") || fail "no main window"
   echo "main window: $(xdotool getwindowname "$main")"
