@@ -108,6 +108,21 @@ Significand significand(const NumberText& number) {
     return {digits.substr(first), integerPlaces - static_cast<long long>(first) + number.exponent};
 }
 
+// No double needs more than 767 significant digits to be told from its neighbours: the first
+// 799 stand for the rest, with one more that is not zero if any of the rest is not, so that the
+// C library is never handed a mebibyte of digits (some read one as infinity).
+std::string roundingDigits(const std::string& digits) {
+    constexpr std::size_t kKept = 799;
+    if (digits.size() <= kKept) {
+        return digits;
+    }
+    std::string kept = digits.substr(0, kKept);
+    if (digits.find_first_not_of('0', kKept) != std::string::npos) {
+        kept += '1';
+    }
+    return kept;
+}
+
 }  // namespace
 
 double readNumber(std::string_view text, const NumberLocale& locale) {
@@ -123,8 +138,9 @@ double readNumber(std::string_view text, const NumberLocale& locale) {
     }
     // Digits and exponent without a decimal separator: the C library reads them alike under any
     // locale, and every toolchain Mirtavo is built with has a correctly rounding strtod.
-    const auto exponent = significant.place - static_cast<long long>(significant.digits.size());
-    const std::string plain = significant.digits + "e" + std::to_string(exponent);
+    const std::string digits = roundingDigits(significant.digits);
+    const auto exponent = significant.place - static_cast<long long>(digits.size());
+    const std::string plain = digits + "e" + std::to_string(exponent);
     errno = 0;
     char* end = nullptr;
     const double magnitude = std::strtod(plain.c_str(), &end);

@@ -32,8 +32,31 @@ elseif(WIN32)
     set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/dist/icons/org.mirtavo.Mirtavo.ico)
     set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/dist/icons/org.mirtavo.Mirtavo.ico)
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-    # A 64-bit installer for a 64-bit program: it runs where the program runs.
-    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    # CPack's installer template is mended in two places, and CPack finds it so mended first.
+    # A 64-bit installer for a 64-bit program, and said so first: makensis settles what its
+    # folder constants mean at the first string it meets, and the template names
+    # $PROGRAMFILES64 long before it states the target. Stated late, the constant reads the
+    # program folder of the 32-bit registry view, "Program Files (x86)".
+    # A current-user install goes where Windows keeps per-user programs, %LOCALAPPDATA%\Programs,
+    # not into the user's documents.
+    set(template_source ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
+    file(READ ${template_source} template)
+    # After the template's first line, which opens with a byte-order mark.
+    string(FIND "${template}" "\n" first_line_end)
+    math(EXPR rest_start "${first_line_end} + 1")
+    string(SUBSTRING "${template}" 0 ${rest_start} first_line)
+    string(SUBSTRING "${template}" ${rest_start} -1 rest)
+    set(template "${first_line}Target amd64-unicode\n${rest}")
+    set(documents [[StrCpy $INSTDIR "$DOCUMENTS\@CPACK_PACKAGE_INSTALL_DIRECTORY@"]])
+    string(FIND "${template}" "${documents}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "${template_source} no longer sets the current user's folder as expected")
+    endif()
+    string(REPLACE "${documents}"
+           [[StrCpy $INSTDIR "$LOCALAPPDATA\Programs\@CPACK_PACKAGE_INSTALL_DIRECTORY@"]]
+           template "${template}")
+    file(WRITE ${PROJECT_BINARY_DIR}/cpack-templates/NSIS.template.in "${template}")
+    set(CPACK_MODULE_PATH ${PROJECT_BINARY_DIR}/cpack-templates)
 else()
     # Library dependencies are found by dpkg-shlibdeps; the fonts the windows are designed
     # around are named by hand.

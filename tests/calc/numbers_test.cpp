@@ -70,6 +70,15 @@ TEST(Number, ReadsAMebibyteOfTextByTheSameRules) {
     EXPECT_THROW(readNumber("1e" + digits, kPoint), Failure);
 }
 
+// 1 + 2^-53 lies halfway between 1 and the next double: exactly it rounds to the even 1, and any
+// digit beyond it that is not zero, however far out, tips it up.
+TEST(Number, RoundsByEveryDigitHoweverFarOut) {
+    const std::string halfway = "1.00000000000000011102230246251565404236316680908203125";
+    const std::string farOut(1000, '0');
+    EXPECT_EQ(readNumber(halfway + farOut, kPoint), 1.0);
+    EXPECT_EQ(readNumber(halfway + farOut + "1", kPoint), std::nextafter(1.0, 2.0));
+}
+
 TEST(Number, ReadsAMultiByteLocaleSeparator) {
     const NumberLocale arabic{"\xd9\xab"};  // U+066B ARABIC DECIMAL SEPARATOR
     EXPECT_DOUBLE_EQ(readNumber("1\xd9\xab"
