@@ -52,7 +52,7 @@ def start_chromium(width=1280, height=900, language="en-US"):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
-                 "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+                 "--enable-unsafe-swiftshader",
                  "--disable-background-networking", "--disable-component-update",
                  "--disable-sync", "--no-first-run", "--disable-quic",
                  f"--window-size={width},{height}", f"--lang={language}"):
