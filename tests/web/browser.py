@@ -1,6 +1,6 @@
 """Mirtavo's web build in headless Chromium, driven as a user would: the page served from
 127.0.0.1, clicks at a window's controls, keys typed, results read back through the clipboard.
-Shared by the end-to-end test and the screenshot script."""
+Shared by the end-to-end test, the screenshot script and the load benchmark."""
 
 import functools
 import http.server
@@ -14,11 +14,10 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 TWIPS_PER_PIXEL = 15
+# The client areas of the windows the tests open, in twips, as the layouts give them.
 MAIN_CLIENT = (7530, 3375)
 ALPHA_CLIENT = (5250, 1605)
 GRAPH_CLIENT = (9210, 4845)
-
-
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -51,12 +50,14 @@ class StaticServer:
 def start_chromium(width=1280, height=900, language="en-US"):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
+    # WebGL drawn in software, as no GPU is at hand; no requests of Chromium's own.
     for flag in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
                  "--enable-unsafe-swiftshader",
                  "--disable-background-networking", "--disable-component-update",
                  "--disable-sync", "--no-first-run", "--disable-quic",
                  f"--window-size={width},{height}", f"--lang={language}"):
         options.add_argument(flag)
+    # The page's navigator.language follows the accepted languages, not --lang, when headless.
     options.add_experimental_option("prefs", {"intl.accept_languages": language})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
