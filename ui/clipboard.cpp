@@ -24,9 +24,9 @@ namespace ui {
 
 void copyPicture(const QImage& picture, MessageBox& messageBox) {
     if (!browserTakesPictures()) {
-        messageBox.show(QStringLiteral(
-            "This browser does not let Mirtavo put a picture on the clipboard. "
-            "Take a screenshot of the graph instead."));
+        messageBox.show(
+            QStringLiteral("This browser does not let Mirtavo put a picture on the clipboard. "
+                           "Take a screenshot of the graph instead."));
         return;
     }
     QGuiApplication::clipboard()->setImage(picture);
