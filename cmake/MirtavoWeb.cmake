@@ -17,22 +17,31 @@ get_filename_component(mirtavo_qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
 set(MIRTAVO_QT_LOADER ${mirtavo_qt_prefix}/plugins/platforms/qtloader.js)
 
 # mirtavo_make_web_program(target)
-# Modal message boxes block as on the desktop: Qt's event loop suspends the program with
-# emscripten's asyncify, which also needs the code optimised for size to stay small. The faces
-# the layouts name are embedded, since a browser offers the program none of its fonts: those of
-# the weights the layouts use (no regular serif).
+# No message box or menu waits in a nested event loop, so the program needs no asyncify; it is
+# optimised for size. The faces the layouts name are embedded, since a browser offers the program
+# none of its fonts: those of the weights the layouts use (no regular serif), each cut to the
+# characters Mirtavo can show (scripts/lib/subset-font).
 function(mirtavo_make_web_program target)
-    target_link_options(${target} PRIVATE "SHELL:-s ASYNCIFY" -Os)
+    target_link_options(${target} PRIVATE -Os)
     set(fonts
         /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf
         /usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf
         /usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf
         /usr/share/fonts/opentype/urw-base35/Z003-MediumItalic.otf)
+    set(subset_font ${PROJECT_SOURCE_DIR}/scripts/lib/subset-font)
+    set(subsets)
     foreach(font ${fonts})
         get_filename_component(name ${font} NAME)
-        set_source_files_properties(${font} PROPERTIES QT_RESOURCE_ALIAS ${name})
+        set(subset ${CMAKE_CURRENT_BINARY_DIR}/fonts/${name})
+        add_custom_command(OUTPUT ${subset}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/fonts
+            COMMAND ${subset_font} ${font} ${subset}
+            DEPENDS ${font} ${subset_font} VERBATIM)
+        set_source_files_properties(${subset} PROPERTIES QT_RESOURCE_ALIAS ${name} GENERATED ON)
+        list(APPEND subsets ${subset})
     endforeach()
-    qt_add_resources(${target} fonts PREFIX /mirtavo/fonts FILES ${fonts})
+    qt_add_resources(${target} fonts PREFIX /mirtavo/fonts BASE ${CMAKE_CURRENT_BINARY_DIR}/fonts
+                     FILES ${subsets})
 endfunction()
 
 # The page around the program: its loader, icons, manifest and service worker, written once the
@@ -40,16 +49,22 @@ endfunction()
 function(mirtavo_install_web_page target)
     set(web ${PROJECT_SOURCE_DIR}/web)
     set(page ${CMAKE_CURRENT_BINARY_DIR}/page)
+    set(program $<TARGET_FILE_DIR:${target}>/${target})
     add_custom_command(TARGET ${target} POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE_DIR:${target}>/${target}.wasm
+        COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -DQT_LOADER=${MIRTAVO_QT_LOADER}
                 -DSOURCE_DIR=${web} -DOUTPUT_DIR=${page}
                 -P ${PROJECT_SOURCE_DIR}/cmake/MirtavoWebPage.cmake
         VERBATIM)
     install(TARGETS ${target} RUNTIME DESTINATION .)
-    install(FILES $<TARGET_FILE_DIR:${target}>/${target}.wasm ${MIRTAVO_QT_LOADER}
+    install(FILES ${program}.wasm ${MIRTAVO_QT_LOADER}
                   ${page}/index.html ${page}/service-worker.js
                   ${web}/page.js ${web}/page.css ${web}/manifest.webmanifest
             DESTINATION .)
+    # For hosts that serve files compressed ahead of time (nginx's gzip_static and brotli_static,
+    # Apache's rewrite rules, Caddy's precompressed).
+    foreach(file ${target}.wasm ${target}.js qtloader.js)
+        install(FILES ${page}/${file}.br ${page}/${file}.gz DESTINATION .)
+    endforeach()
     install(FILES ${PROJECT_SOURCE_DIR}/dist/icons/org.mirtavo.Mirtavo.svg DESTINATION icons
             RENAME mirtavo.svg)
     foreach(size 32 128 256)

@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QPushButton>
@@ -40,6 +41,12 @@ void Form::setGoButton(QPushButton* button) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
+    // What follows an open message box may still write into this window, which stays until
+    // the box is closed, as it does on a desktop that blocks closing under a modal box.
+    if (QApplication::activeModalWidget() != nullptr) {
+        event->ignore();
+        return;
+    }
     m_forms.forget(*this);
     event->accept();
 }

@@ -6,11 +6,14 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QString>
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "calc/table.h"
 #include "ui/clipboard.h"
@@ -22,6 +25,7 @@
 #include "ui/line.h"
 #include "ui/messagebox.h"
 #include "ui/multilinefield.h"
+#include "ui/outcomeplayer.h"
 #include "ui/placement.h"
 #include "ui/twips.h"
 
@@ -143,7 +147,13 @@ void frmGraph::addCopyGraph() {
         copyPicture(pic5graph->grab(pic5graph->contentsRect()).toImage(), forms().messageBox());
     });
     pic5graph->addAction(copy);
-    pic5graph->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Opened with popup(), which returns at once: Qt's own actions menu would run a nested
+    // event loop.
+    auto* menu = new QMenu(pic5graph);
+    menu->addAction(copy);
+    pic5graph->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pic5graph, &QWidget::customContextMenuRequested, menu,
+            [this, menu](const QPoint& at) { menu->popup(pic5graph->mapToGlobal(at)); });
 }
 
 void frmGraph::showRangeNumber(QLabel* label, int leftTwips, const std::string& number) {
@@ -167,15 +177,21 @@ void frmGraph::cmd5go_Click() {
     // Cleared before any input is looked at: a refused run leaves the bare frame.
     graph::drawEmptyFrame(*pic5graph);
     const calc::NumberLocale locale = userNumberLocale();
-    const calc::TableOutcome outcome = calc::reliabilityTable(
+    calc::TableOutcome outcome = calc::reliabilityTable(
         {fieldText(txt5r), fieldText(txt5low), fieldText(txt5upper)}, locale);
-    for (const std::string& message : outcome.messages) {
-        forms().messageBox().show(QString::fromStdString(message));
+    calc::Outcome messages;
+    for (std::string& message : outcome.messages) {
+        messages.message(std::move(message));
     }
-    if (!outcome.table) {
-        return;
-    }
-    const calc::ReliabilityTable& table = *outcome.table;
+    playOutcome(std::move(messages), forms().messageBox(), nullptr,
+                [window = QPointer<frmGraph>(this), table = std::move(outcome.table), locale] {
+                    if (window && table) {
+                        window->showTable(*table, locale);
+                    }
+                });
+}
+
+void frmGraph::showTable(const calc::ReliabilityTable& table, const calc::NumberLocale& locale) {
     showRangeNumber(lbl5LN, 720, calc::plainText(table.lower, locale));
     showRangeNumber(lbl5UN, 5280, calc::plainText(table.upper, locale));
     graph::drawVerticalTicks(*pic5graph);

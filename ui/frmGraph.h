@@ -4,6 +4,11 @@
 
 #include "ui/form.h"
 
+namespace calc {
+struct NumberLocale;
+struct ReliabilityTable;
+}  // namespace calc
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,6 +34,7 @@ private:
     void layOut();
     void connectHandlers();
     void addCopyGraph();
+    void showTable(const calc::ReliabilityTable& table, const calc::NumberLocale& locale);
     void showRangeNumber(QLabel* label, int leftTwips, const std::string& number);
 
     QLabel* Label1 = nullptr;

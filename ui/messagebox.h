@@ -1,22 +1,37 @@
 #pragma once
 
+#include <QPointer>
+
+#include <functional>
+
 class QString;
+class QWidget;
 
 namespace ui {
 
-// Where a window's messages go. The program shows them in a modal box; tests record them, so
-// that no test ever waits on a box.
+// Where a window's messages go. The program shows them in a modal box; tests record them.
+// Nothing waits in a nested event loop: show() returns at once, and whatever follows the
+// message runs from `closed`, once the user has closed the box.
 class MessageBox {
 public:
+    using Closed = std::function<void()>;
+
     virtual ~MessageBox() = default;
-    virtual void show(const QString& text) = 0;
+    virtual void show(const QString& text, Closed closed = {}) = 0;
 };
 
-// A modal box titled "Mirtavo" with the text, one OK button and no icon; show() returns when
-// the user has closed it.
+// A box titled "Mirtavo" with the text, one OK button and no icon, modal to the whole program:
+// while it is open no other window takes a click or a key. When the last of a click's boxes is
+// closed, the control that had the keyboard focus before the first one has it again.
 class ModalMessageBox : public MessageBox {
 public:
-    void show(const QString& text) override;
+    void show(const QString& text, Closed closed = {}) override;
+
+private:
+    void giveFocusBack();
+
+    int m_open = 0;
+    QPointer<QWidget> m_focusBefore;
 };
 
 }  // namespace ui

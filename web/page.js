@@ -1,6 +1,6 @@
-// Starts Mirtavo in the page: shows the loading indicator with the program's download progress,
-// makes the page work offline through its service worker, runs the program in the canvas, and
-// shows a page of its own when the program has ended or could not start.
+// Starts Mirtavo in the page at once: shows the loading indicator with the program's download
+// progress, runs the program in the canvas, makes the page work offline through its service
+// worker, and shows a page of its own when the program has ended or could not start.
 (function () {
   "use strict";
 
@@ -28,50 +28,55 @@
     showOnly("failed");
   }
 
-  // The loader fetches the program itself; its bytes are counted on their way through.
+  // The loader fetches the program itself; its bytes are counted on a copy of the response.
+  // The loader compiles the response as the server gave it, which is what lets the browser keep
+  // the compiled program for the next visit.
   const fetchResource = window.fetch.bind(window);
   window.fetch = async function (resource, options) {
     const response = await fetchResource(resource, options);
-    if (!String(resource).endsWith(".wasm") || !response.ok || !response.body) {
-      return response;
+    if (String(resource).endsWith(".wasm") && response.ok && response.body && programBytes > 0) {
+      countProgress(response.clone().body.getReader());
     }
-    const reader = response.body.getReader();
-    let received = 0;
-    const counted = new ReadableStream({
-      async pull(controller) {
-        const { done, value } = await reader.read();
-        if (done) {
-          controller.close();
-          return;
-        }
-        received += value.byteLength;
-        if (programBytes > 0) {
-          showProgress(received / programBytes);
-        }
-        controller.enqueue(value);
-      },
-    });
-    return new Response(counted, { status: response.status, headers: response.headers });
+    return response;
   };
 
-  // Once the service worker controls the page, every file the program loads is kept for
-  // offline use. A browser without one (or a page opened from a file) still runs the program.
-  async function offlineReady() {
+  async function countProgress(reader) {
+    let received = 0;
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (done) {
+        return;
+      }
+      received += value.byteLength;
+      showProgress(received / programBytes);
+    }
+  }
+
+  // The service worker keeps this build's files for offline use. A newer build's worker, found
+  // as the page loads, is told to take charge only once this page's program runs, so that no
+  // page mixes the files of two builds. A browser without one (or a page opened from a file) runs
+  // the program all the same.
+  function keepForOffline() {
     if (!("serviceWorker" in navigator) || !window.isSecureContext) {
       return;
     }
-    try {
-      await navigator.serviceWorker.register("service-worker.js");
-      if (navigator.serviceWorker.controller) {
+    const takeChargeOnceInstalled = (worker) => {
+      if (!worker) {
         return;
       }
-      await new Promise((resolve) => {
-        navigator.serviceWorker.addEventListener("controllerchange", resolve, { once: true });
-        setTimeout(resolve, 3000);
-      });
-    } catch (error) {
-      console.info("Mirtavo will not work offline:", error);
-    }
+      const ask = () => worker.state === "installed" && worker.postMessage("take-charge");
+      worker.addEventListener("statechange", ask);
+      ask();
+    };
+    navigator.serviceWorker
+      .register("service-worker.js")
+      .then((registration) => {
+        takeChargeOnceInstalled(registration.waiting || registration.installing);
+        registration.addEventListener("updatefound", () =>
+          takeChargeOnceInstalled(registration.installing),
+        );
+      })
+      .catch((error) => console.info("Mirtavo will not work offline:", error));
   }
 
   function start() {
@@ -82,6 +87,7 @@
       showCanvas() {
         showOnly(null);
         canvas.focus();
+        keepForOffline();
       },
       showError: showFailure,
       showExit(crashed) {
@@ -100,5 +106,5 @@
   }
   canvas.addEventListener("contextmenu", (event) => event.preventDefault());
 
-  offlineReady().then(start);
+  start();
 })();

@@ -9,15 +9,28 @@
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt_cache=${MIRTAVO_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/mirtavo}
 
-# Features no Mirtavo build uses, whatever the platform.
+# Features no Mirtavo build uses, whatever the platform: modules, formats, and the dialogs,
+# views and text formats that no window has. Whatever a feature left on needs (the message
+# box's check box, the scroll bar's slider) stays, or Qt would leave that feature out too; the
+# main window, its tool bar and menu bar stay because Qt's compatibility code needs them.
 qt_unused_features=(
   concurrent dbus network printsupport sql xml vulkan tabletevent zstd icu
-  sql-sqlite imageformat_bmp imageformat_ppm imageformat_xbm jpeg gif
+  imageformat_bmp imageformat_ppm imageformat_xbm jpeg gif movie pdf
+  cssparser textodfwriter textmarkdownreader textmarkdownwriter mimetype gestures
+  undocommand undostack undogroup standarditemmodel filesystemmodel systemtrayicon whatsthis
+  sharedmemory systemsemaphore filesystemwatcher
+  colordialog filedialog fontdialog progressdialog inputdialog errormessage wizard
+  mdiarea calendarwidget datetimeedit spinbox dockwidget statusbar
+  tabbar tabwidget toolbox stackedwidget splitter splashscreen lcdnumber dial progressbar
+  commandlinkbutton fontcombobox combobox keysequenceedit textbrowser syntaxhighlighter
+  graphicsview graphicseffect itemviews datawidgetmapper scroller formlayout groupbox
+  rubberband sizegrip statustip
 )
 
 qt_feature_flags() {
   local feature
-  for feature in "$@"; do printf -- '-DFEATURE_%s=OFF\n' "$feature"; done
+  # CMake spells a feature's name with underscores where Qt's documentation has hyphens.
+  for feature in "$@"; do printf -- '-DFEATURE_%s=OFF\n' "${feature//-/_}"; done
 }
 
 as_root() {
@@ -36,10 +49,17 @@ fetch_qt_source() {
   find "$work" -maxdepth 1 -type d -name "qt6-base-*" | head -1
 }
 
+# A platform script may define qt_prepare_source SOURCE-DIR to change the source before it is
+# configured. The cache folder is named after everything that shapes the build: the arguments,
+# that change and the font subsetter it may run.
 build_qt_from_source() {
   local name=$1 what=$2
   shift 2
-  local prefix=$qt_cache/qt-$qt_version-$name
+  local lib key
+  lib=$(dirname "${BASH_SOURCE[0]}")
+  key=$( (printf '%s\n' "$@"; declare -f qt_prepare_source || true; cat "$lib/subset-font") |
+    sha256sum | cut -c1-10)
+  local prefix=$qt_cache/qt-$qt_version-$name-$key
   if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     return 0
@@ -50,6 +70,9 @@ build_qt_from_source() {
   echo "qt: building Qt ${qt_version%%+*} for $what into $prefix (about 20 minutes on 2 cores)" >&2
   local source_dir
   source_dir=$(fetch_qt_source "$work")
+  if declare -F qt_prepare_source >/dev/null; then
+    qt_prepare_source "$source_dir"
+  fi
   cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

@@ -29,7 +29,9 @@ namespace {
 
 class NoMessages : public ui::MessageBox {
 public:
-    void show(const QString& text) override { qFatal("unexpected message %s", qPrintable(text)); }
+    void show(const QString& text, Closed /*closed*/) override {
+        qFatal("unexpected message %s", qPrintable(text));
+    }
 };
 
 // The outermost window that holds `client` below the root: the window manager's frame,

@@ -138,12 +138,19 @@ private slots:
         QFETCH(QStringList, seen);
         QFETCH(QString, result);
         Harness h;
+        h.messages.holdOpen = true;
         Calculator calculator(h, index);
         QStringList actual;
         h.messages.onShow = [&](const QString& text) {
             actual << text + "|" + calculator.result()->text();
         };
         calculator.run(first, second);
+        // One box at a time, and nothing written while it is open.
+        for (qsizetype closed = 0; h.messages.isOpen(); ++closed) {
+            QCOMPARE(actual.size(), closed + 1);
+            QCOMPARE(calculator.result()->text(), actual.back().section('|', 1));
+            h.messages.closeBox();
+        }
         QCOMPARE(actual, seen);
         QCOMPARE(calculator.result()->text(), result);
     }

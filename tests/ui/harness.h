@@ -8,7 +8,9 @@
 #include <QStringList>
 #include <QTest>
 
+#include <deque>
 #include <functional>
+#include <utility>
 
 #include "ui/form.h"
 #include "ui/forms.h"
@@ -17,18 +19,36 @@
 
 namespace testing_ui {
 
-// Keeps every message a window shows, in order, instead of opening a modal box.
+// Keeps every message a window shows, in order, instead of opening a modal box. Each box is
+// closed as soon as it is shown, unless `holdOpen` keeps it open until closeBox().
 // `onShow`, when set, runs as each message is shown, for tests that look at the window then.
 class RecordingMessageBox : public ui::MessageBox {
 public:
-    void show(const QString& text) override {
+    void show(const QString& text, Closed closed = {}) override {
         shown << text;
         if (onShow) {
             onShow(text);
         }
+        m_open.push_back(std::move(closed));
+        if (!holdOpen) {
+            closeBox();
+        }
+    }
+    bool isOpen() const { return !m_open.empty(); }
+    // Closes the box shown first of those still open, as OK does.
+    void closeBox() {
+        Closed closed = std::move(m_open.front());
+        m_open.pop_front();
+        if (closed) {
+            closed();
+        }
     }
     QStringList shown;
     std::function<void(const QString&)> onShow;
+    bool holdOpen = false;
+
+private:
+    std::deque<Closed> m_open;
 };
 
 // A screen of a fixed size: 15,360 x 11,520 twips (1024 x 768 pixels) unless told otherwise.

@@ -17,6 +17,7 @@ TWIPS_PER_PIXEL = 15
 # The client areas of the windows the tests open, in twips, as the layouts give them.
 MAIN_CLIENT = (7530, 3375)
 ALPHA_CLIENT = (5250, 1605)
+ITEMS_CLIENT = (5250, 1245)
 GRAPH_CLIENT = (9210, 4845)
 
 
@@ -129,6 +130,23 @@ class MirtavoPage:
             return (frame, background) if frame else None
         return wait_until(drawn, 30, "the main window")
 
+    def wait_until_kept(self):
+        """Waits until the service worker has kept this build and controls the page."""
+        wait_until(lambda: self.driver.execute_script(
+            "return !!navigator.serviceWorker.controller"), 60, "the service worker")
+
+    def build(self):
+        """The build of the page, and the sizes of the program's two files as the page got them."""
+        return self.driver.execute_script(
+            "const sizes = {};"
+            "for (const entry of performance.getEntriesByType('resource')) {"
+            "  const name = entry.name.split('/').pop();"
+            "  if (name === 'mirtavo.js' || name === 'mirtavo.wasm') {"
+            "    sizes[name] = entry.decodedBodySize;"
+            "  }"
+            "}"
+            "return [document.body.dataset.build, sizes];")
+
     def page_size(self):
         return self.driver.execute_script("return [innerWidth, innerHeight]")
 
@@ -182,6 +200,21 @@ class MirtavoPage:
 
     def console_errors(self):
         return [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+
+
+def message_box(picture, centre, caption_colour, similar):
+    """The frame of the message box standing centred on the page: its caption is the only one
+    in the active colour straight above the centre, and the box is as far below the centre as
+    it reaches above it."""
+    x, y = centre
+    while y > 0 and not similar(picture.pixel(x, y), caption_colour):
+        y -= 1
+    while y > 0 and similar(picture.pixel(x, y - 1), caption_colour):
+        y -= 1
+    left = x
+    while left > 0 and similar(picture.pixel(left - 1, y), caption_colour):
+        left -= 1
+    return Box(left, y, 2 * x - left, 2 * centre[1] - y)
 
 
 class Box:

@@ -5,6 +5,8 @@ Chromium, used with the mouse and the keyboard, results read back through the cl
 """
 
 import pathlib
+import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -12,8 +14,8 @@ import unittest
 
 from selenium.webdriver.common.keys import Keys
 
-from browser import (ALPHA_CLIENT, GRAPH_CLIENT, MAIN_CLIENT, Box, Desktop, MirtavoPage,
-                     StaticServer, start_chromium, wait_until)
+from browser import (ALPHA_CLIENT, GRAPH_CLIENT, ITEMS_CLIENT, MAIN_CLIENT, Box, Desktop,
+                     MirtavoPage, StaticServer, message_box, start_chromium, wait_until)
 
 
 def similar(colour, other):
@@ -25,6 +27,29 @@ def installed_site(build_dir, folder):
     subprocess.run(["cmake", "--install", build_dir, "--prefix", folder], check=True,
                    stdout=subprocess.DEVNULL)
     return pathlib.Path(folder)
+
+
+def second_build(site, folder):
+    """A copy of the site that differs from it as the next build would: the program's two files
+    (a custom section added to the WebAssembly, a comment to the script) and the fingerprint
+    that names the build. Its name, and each build's program files by size."""
+    shutil.copytree(site, folder)
+    wasm, script = folder / "mirtavo.wasm", folder / "mirtavo.js"
+    name = b"mirtavo-next-build"
+    section = bytes([len(name)]) + name
+    wasm.write_bytes(wasm.read_bytes() + b"\x00" + bytes([len(section)]) + section)
+    script.write_text(script.read_text() + "\n// the next build\n")
+    for compressed in folder.glob("*.[bg][rz]"):
+        compressed.unlink()
+    first = re.search(r'data-build="(\w+)"', (folder / "index.html").read_text()).group(1)
+    second = "0" + first[1:] if first[0] != "0" else "1" + first[1:]
+    for page in ("index.html", "service-worker.js"):
+        text = (folder / page).read_text().replace(first, second)
+        text = re.sub(r'data-program-bytes="\d+"', f'data-program-bytes="{wasm.stat().st_size}"',
+                      text)
+        (folder / page).write_text(text)
+    sizes = lambda f: {n: (f / n).stat().st_size for n in ("mirtavo.js", "mirtavo.wasm")}
+    return first, second, {first: sizes(site), second: sizes(folder)}
 
 
 class PageTest(unittest.TestCase):
@@ -40,6 +65,7 @@ class PageTest(unittest.TestCase):
     def setUp(self):
         self.server = StaticServer(self.site)
         self.driver = None
+        self.box_background = None
 
     def tearDown(self):
         if self.driver:
@@ -58,6 +84,42 @@ class PageTest(unittest.TestCase):
         desktop.click(alpha, 4800, 1365)
         return self.page.copy_selection()
 
+    def centre(self):
+        width, height = self.page.page_size()
+        return width // 2, height // 2
+
+    def open_box(self, key, caption_colour):
+        """Presses the key that opens a message box, and the box's frame once it is drawn. Boxes
+        stand centred on the page: a new one shows there as text unlike both what was there just
+        before and what was there before the click's first box."""
+        before = self.page.picture()
+        self.box_background = self.box_background or before
+        x, y = self.centre()
+        middle = Box(x - 60, y - 15, x + 60, y + 15)
+        self.page.keys(key)
+
+        def shown():
+            now = self.page.picture()
+            unlike = now.differs(before, middle) and now.differs(self.box_background, middle)
+            return now if unlike else None
+        return message_box(wait_until(shown, 10, "a message box"), (x, y), caption_colour,
+                           similar)
+
+    def close_box(self, box, closing):
+        if closing == "a click on OK":
+            # The one button stands at the box's lower right.
+            self.page.click(box.right - 50, box.bottom - 22)
+        else:
+            self.page.keys({"Enter": Keys.ENTER, "Space": Keys.SPACE}[closing])
+
+    def wait_for_no_box(self):
+        """Waits until the page's centre is as it was before the first box of a click opened."""
+        x, y = self.centre()
+        middle = Box(x - 60, y - 15, x + 60, y + 15)
+        background, self.box_background = self.box_background, None
+        wait_until(lambda: not self.page.picture().differs(background, middle), 10,
+                   "the message box to close")
+
     def assertNoConsoleErrors(self):
         self.assertEqual(self.page.console_errors(), [])
 
@@ -65,6 +127,7 @@ class PageTest(unittest.TestCase):
         desktop = self.open_page()
         self.assertEqual(self.driver.title, "Mirtavo")
         main = self.main_frame
+        self.page.wait_until_kept()
         # The main window stands centred, its frame included.
         expected = desktop.centred_frame(MAIN_CLIENT)
         self.assertAlmostEqual(main.left, expected[0], delta=1)
@@ -89,20 +152,32 @@ class PageTest(unittest.TestCase):
         self.page.keys("6", Keys.TAB, "4.5", Keys.TAB, "2.4", Keys.ENTER)
         self.assertEqual(self.alpha_result(desktop, alpha), "0.56")
 
-        # A word where the item count belongs: a modal message box, closed with Enter, and the
-        # result stays.
+        # A word where the item count belongs: a modal message box, and the result stays. However
+        # the box is closed, the keyboard is back in the field: what is typed next lands there.
         desktop.click(alpha, 4800, 285)
-        self.page.chord(Keys.CONTROL, "a")
-        self.page.keys("x")
-        before = self.page.picture()
-        centre_x, centre_y = desktop.width // 2, desktop.height // 2
-        centre = Box(centre_x - 60, centre_y - 15, centre_x + 60, centre_y + 15)
-        self.page.keys(Keys.ENTER)
-        wait_until(lambda: self.page.picture().differs(before, centre), 10, "the message box")
-        self.page.keys(Keys.ENTER)
-        wait_until(lambda: not self.page.picture().differs(before, centre), 10,
-                   "the message box to close")
+        for closing in ("Enter", "Space", "a click on OK"):
+            self.page.chord(Keys.CONTROL, "a")
+            self.page.keys("x")
+            self.close_box(self.open_box(Keys.ENTER, active_caption), closing)
+            self.wait_for_no_box()
+            self.page.keys("7")
+            self.assertEqual(self.page.copy_selection(), "x7", closing)
         self.assertEqual(self.alpha_result(desktop, alpha), "0.56")
+
+        # Items needed with a negative r beyond the item limit: the limit, then the count called
+        # invalid, each box once the one before is closed, then the count.
+        desktop.click((main.left, main.top), 360, 2400)
+        items = desktop.centred_frame(ITEMS_CLIENT)
+        self.page.keys("-.2", Keys.TAB, ".5")
+        first = self.open_box(Keys.ENTER, active_caption)
+        second = self.open_box(Keys.ENTER, active_caption)
+        self.assertGreater(second.width, first.width, "the second box says more")
+        self.close_box(second, "Enter")
+        self.wait_for_no_box()
+        self.page.keys("7")
+        self.assertEqual(self.page.copy_selection(), ".57")
+        desktop.click(items, 4800, 1005)
+        self.assertEqual(self.page.copy_selection(), "6")
 
         # The table-and-graph window's "Copy graph" puts a picture on the clipboard.
         desktop.click((main.left, main.top), 360, 2760)
@@ -129,6 +204,35 @@ class PageTest(unittest.TestCase):
         ended = self.driver.find_element("id", "ended")
         self.assertIn("Mirtavo has ended.", ended.text)
         self.assertIn("Start Mirtavo again", ended.text)
+        self.assertNoConsoleErrors()
+
+    def test_an_update_runs_one_build_and_starts_offline(self):
+        """The next build put in the place of the first: every visit runs the files of one build,
+        and the visit without a network the next build's, from what the worker kept."""
+        first, second, sizes = second_build(self.site, pathlib.Path(self.scratch.name) / "next")
+        live = pathlib.Path(tempfile.mkdtemp())
+        self.addCleanup(shutil.rmtree, live)
+        shutil.copytree(self.site, live, dirs_exist_ok=True)
+        self.server.stop()
+        self.server = StaticServer(live)
+        self.open_page()
+        self.page.wait_until_kept()
+        self.assertEqual(self.page.build(), [first, sizes[first]])
+
+        shutil.copytree(pathlib.Path(self.scratch.name) / "next", live, dirs_exist_ok=True)
+        self.driver.refresh()
+        self.page.wait_for_state("running")
+        build, received = self.page.build()
+        self.assertEqual(received, sizes[build])
+        wait_until(lambda: self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "caches.keys().then(done)") == [f"mirtavo-{second}"], 60, "the next build kept")
+
+        self.server.stop()
+        self.driver.refresh()
+        self.page.wait_for_state("running")
+        self.page.wait_for_main_window()
+        self.assertEqual(self.page.build(), [second, sizes[second]])
         self.assertNoConsoleErrors()
 
     def test_numbers_follow_the_browsers_language(self):
