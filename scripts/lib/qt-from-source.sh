@@ -9,22 +9,25 @@
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt_cache=${MIRTAVO_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/mirtavo}
 
-# Features no Mirtavo build uses, whatever the platform: modules, formats, and the dialogs,
-# views and text formats that no window has. Whatever a feature left on needs (the message
-# box's check box, the scroll bar's slider) stays, or Qt would leave that feature out too; the
-# main window, its tool bar and menu bar stay because Qt's compatibility code needs them.
+# Features no Mirtavo build uses, whatever the platform.
 qt_unused_features=(
   concurrent dbus network printsupport sql xml vulkan tabletevent zstd icu
-  imageformat_bmp imageformat_ppm imageformat_xbm jpeg gif movie pdf
-  cssparser textodfwriter textmarkdownreader textmarkdownwriter mimetype gestures
-  undocommand undostack undogroup standarditemmodel filesystemmodel systemtrayicon whatsthis
+  imageformat_bmp imageformat_ppm imageformat_xbm jpeg gif
+)
+
+# The dialogs, views, widgets and text formats that no window has. Whatever a feature left on
+# needs stays, or Qt would leave that feature out too (the message box needs the check box, the
+# scroll bar the slider, the radio buttons' group the group box); and Qt 6.4 itself does not
+# compile without its main window, tool bar, menu bar, item views, gestures, drag and drop or
+# MIME types, nor its module headers without the undo framework, movies and the item models.
+qt_unused_widgets=(
+  pdf cssparser textodfwriter textmarkdownreader textmarkdownwriter systemtrayicon whatsthis
   sharedmemory systemsemaphore filesystemwatcher
   colordialog filedialog fontdialog progressdialog inputdialog errormessage wizard
   mdiarea calendarwidget datetimeedit spinbox dockwidget statusbar
   tabbar tabwidget toolbox stackedwidget splitter splashscreen lcdnumber dial progressbar
   commandlinkbutton fontcombobox combobox keysequenceedit textbrowser syntaxhighlighter
-  graphicsview graphicseffect itemviews datawidgetmapper scroller formlayout groupbox
-  rubberband sizegrip statustip
+  graphicsview graphicseffect datawidgetmapper
 )
 
 qt_feature_flags() {
@@ -55,10 +58,12 @@ fetch_qt_source() {
 build_qt_from_source() {
   local name=$1 what=$2
   shift 2
-  local lib key
+  local lib root key
   lib=$(dirname "${BASH_SOURCE[0]}")
-  key=$( (printf '%s\n' "$@"; declare -f qt_prepare_source || true; cat "$lib/subset-font") |
-    sha256sum | cut -c1-10)
+  root=$(cd "$lib/../.." && pwd)
+  # Where the clone stands does not shape the build: every clone finds the same cache.
+  key=$( (printf '%s\n' "${@//"$root"/.}"; declare -f qt_prepare_source || true
+    cat "$lib/subset-font") | sha256sum | cut -c1-10)
   local prefix=$qt_cache/qt-$qt_version-$name-$key
   if [ -f "$prefix/.complete" ]; then
     echo "$prefix"

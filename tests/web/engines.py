@@ -55,7 +55,8 @@ CONSOLE_HOOK = """if (!window.consoleErrorsSeen) {
     console.error = (...args) => { seen.push(args.map(String).join(" ")); error.apply(console, args); };
     addEventListener("error", event =>
         seen.push(`${event.message} (${event.filename}:${event.lineno}:${event.colno})`));
-    addEventListener("unhandledrejection", event => seen.push("Uncaught " + event.reason));
+    addEventListener("unhandledrejection", event => seen.push(
+        `Uncaught ${event.reason} ${(event.reason && event.reason.stack || "").split("\\n", 1)[0]}`));
 }"""
 
 
