@@ -1,12 +1,15 @@
 #include "ui/frmGraph.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
@@ -40,6 +43,40 @@ int tableTabSpacing(const QFont& font) {
     const int count = metrics.horizontalAdvance(QStringLiteral(" 32767"));
     return std::max(count + metrics.averageCharWidth(), header * 2 / 3);
 }
+
+// Opens a context menu with popup(), which returns at once (Qt's own actions menu would run a
+// nested event loop). A menu asked for by pressing the right button opens when it is released:
+// opened on the press, the release that follows would close it in the browser.
+class ContextMenuOnRelease : public QObject {
+public:
+    ContextMenuOnRelease(QMenu* menu, QObject* parent) : QObject(parent), m_menu(menu) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ContextMenu) {
+            const auto* request = static_cast<QContextMenuEvent*>(event);
+            m_pending = request->reason() == QContextMenuEvent::Mouse &&
+                        QGuiApplication::mouseButtons().testFlag(Qt::RightButton);
+            if (!m_pending) {
+                m_menu->popup(request->globalPos());
+            }
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease && m_pending) {
+            const auto* release = static_cast<QMouseEvent*>(event);
+            if (release->button() == Qt::RightButton) {
+                m_pending = false;
+                m_menu->popup(release->globalPosition().toPoint());
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QMenu* m_menu;
+    bool m_pending = false;
+};
 
 }  // namespace
 
@@ -147,13 +184,9 @@ void frmGraph::addCopyGraph() {
         copyPicture(pic5graph->grab(pic5graph->contentsRect()).toImage(), forms().messageBox());
     });
     pic5graph->addAction(copy);
-    // Opened with popup(), which returns at once: Qt's own actions menu would run a nested
-    // event loop.
     auto* menu = new QMenu(pic5graph);
     menu->addAction(copy);
-    pic5graph->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(pic5graph, &QWidget::customContextMenuRequested, menu,
-            [this, menu](const QPoint& at) { menu->popup(pic5graph->mapToGlobal(at)); });
+    pic5graph->installEventFilter(new ContextMenuOnRelease(menu, pic5graph));
 }
 
 void frmGraph::showRangeNumber(QLabel* label, int leftTwips, const std::string& number) {

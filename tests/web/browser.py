@@ -203,18 +203,18 @@ class MirtavoPage:
 
 
 def message_box(picture, centre, caption_colour, similar):
-    """The frame of the message box standing centred on the page: its caption is the only one
-    in the active colour straight above the centre, and the box is as far below the centre as
-    it reaches above it."""
+    """The message box standing centred on the page: its caption is the only one in the active
+    colour straight above the centre, and below the caption its client area is centred."""
     x, y = centre
     while y > 0 and not similar(picture.pixel(x, y), caption_colour):
         y -= 1
+    client_top = y + 1
     while y > 0 and similar(picture.pixel(x, y - 1), caption_colour):
         y -= 1
     left = x
     while left > 0 and similar(picture.pixel(left - 1, y), caption_colour):
         left -= 1
-    return Box(left, y, 2 * x - left, 2 * centre[1] - y)
+    return Box(left, y, 2 * x - left, 2 * centre[1] - client_top)
 
 
 class Box:

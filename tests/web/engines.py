@@ -12,7 +12,8 @@ Every engine has the same methods:
     keys(*keys), chord(modifier, key)               text and Selenium's Keys values
     console_errors()                                console messages of level error since start
 and says what it is (name, version) and what its automation cannot do (the can_* and has_*
-attributes), so a test names the step it skips.
+attributes, listed by cannot()), so a test names the step it skips; asked anyway, it raises
+Unsupported.
 
     engine = start("firefox")            or Chromium(), Firefox(), WebKit()
 """
@@ -34,7 +35,6 @@ from selenium import webdriver
 from selenium.common.exceptions import JavascriptException, TimeoutException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.common.actions.mouse_button import MouseButton
 from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
 from browser import start_chromium
@@ -52,12 +52,23 @@ SELENIUM_ASYNC = """const done = arguments[arguments.length - 1];
 CONSOLE_HOOK = """if (!window.consoleErrorsSeen) {
     const seen = window.consoleErrorsSeen = [];
     const error = console.error;
-    console.error = (...args) => { seen.push(args.map(String).join(" ")); error.apply(console, args); };
+    console.error = (...args) => {
+        seen.push(args.map(String).join(" "));
+        error.apply(console, args);
+    };
     addEventListener("error", event =>
         seen.push(`${event.message} (${event.filename}:${event.lineno}:${event.colno})`));
     addEventListener("unhandledrejection", event => seen.push(
         `Uncaught ${event.reason} ${(event.reason && event.reason.stack || "").split("\\n", 1)[0]}`));
 }"""
+
+
+def button_number(button):
+    """WebDriver's number for a mouse button; classic and BiDi number them alike."""
+    numbers = {"left": 0, "middle": 1, "right": 2}
+    if button not in numbers:
+        raise ValueError(f"no mouse button {button!r}; there are {', '.join(numbers)}")
+    return numbers[button]
 
 
 class ScriptError(Exception):
@@ -66,6 +77,10 @@ class ScriptError(Exception):
 
 class EngineError(Exception):
     """The browser or its driver failed, or did not answer in time."""
+
+
+class Unsupported(EngineError):
+    """The engine cannot do this; its can_* flag says so beforehand."""
 
 
 class VirtualDisplay:
@@ -177,7 +192,7 @@ class SeleniumEngine(Engine):
     def click(self, x, y, button="left"):
         actions = ActionBuilder(self.driver)
         actions.pointer_action.move_to_location(round(x), round(y))
-        actions.pointer_action.click(button=MOUSE_BUTTONS[button])
+        actions.pointer_action.click(button=button_number(button))
         actions.perform()
 
     def keys(self, *keys):
@@ -190,10 +205,6 @@ class SeleniumEngine(Engine):
         if self.driver:
             self.driver.quit()
             self.driver = None
-
-
-MOUSE_BUTTONS = {"left": MouseButton.LEFT, "middle": MouseButton.MIDDLE,
-                 "right": MouseButton.RIGHT}
 
 
 class Chromium(SeleniumEngine):
@@ -230,6 +241,11 @@ class WebKit(SeleniumEngine):
 
     name = "webkit"
     can_read_console = False
+    # WebKitWebDriver releases any button as the left one, so a right or middle button stays
+    # held for the rest of the session: later presses reach the page only as chorded
+    # pointermoves, never as pointerdown, and a page that listens to pointer events sees no
+    # click at all.
+    can_context_click = False
 
     def __init__(self, width=WIDTH, height=HEIGHT, language="en-US"):
         self.display = VirtualDisplay()
@@ -263,6 +279,11 @@ class WebKit(SeleniumEngine):
         self.service = service
         service.start()
         return webdriver.Remote(command_executor=service.service_url, options=options)
+
+    def click(self, x, y, button="left"):
+        if button != "left":
+            raise Unsupported(f"{self.name} cannot click with the {button} button")
+        super().click(x, y)
 
     def open(self, url):
         self._keep_errors()
@@ -347,7 +368,6 @@ class Firefox(Engine):
         self.socket = None
         self.process = None
         self.next_id = 0
-        self.events = []
         self.errors = []
         self.display = VirtualDisplay()
         self.profile = pathlib.Path(tempfile.mkdtemp(prefix="mirtavo-firefox-"))
@@ -407,18 +427,17 @@ class Firefox(Engine):
             except websocket.WebSocketTimeoutException:
                 raise EngineError(f"no answer to {method} in {seconds} s") from None
             if message.get("type") == "event":
-                self._keep(message)
+                self._note(message)
             elif message.get("id") == self.next_id:
                 if message.get("type") == "error":
                     raise EngineError(f"{method}: {message['error']}: {message['message']}")
                 return message["result"]
 
-    def _keep(self, event):
+    def _note(self, event):
+        """Keeps the console's errors; the session asks for no other events."""
         params = event.get("params", {})
         if event.get("method") == "log.entryAdded" and params.get("level") == "error":
             self.errors.append(params.get("text", ""))
-        else:
-            self.events.append(event)
 
     def open(self, url):
         self._send("browsingContext.navigate",
@@ -451,7 +470,7 @@ class Firefox(Engine):
         return base64.b64decode(shot["data"])
 
     def click(self, x, y, button="left"):
-        number = {"left": 0, "middle": 1, "right": 2}[button]
+        number = button_number(button)
         self._perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
                        "actions": [{"type": "pointerMove", "x": round(x), "y": round(y),
                                     "origin": "viewport"},
