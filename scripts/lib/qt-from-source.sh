@@ -52,6 +52,17 @@ fetch_qt_source() {
   find "$work" -maxdepth 1 -type d -name "qt6-base-*" | head -1
 }
 
+# Runs a step of the Qt build with its output in LOG; if the step fails, the end of that log goes
+# to standard error, where CI shows it, and the build stops.
+logged() {
+  local log=$1
+  shift
+  "$@" >"$log" 2>&1 && return 0
+  echo "qt: failed: $*; the end of $log:" >&2
+  tail -n 60 "$log" >&2
+  return 1
+}
+
 # A platform script may define qt_prepare_source SOURCE-DIR to change the source before it is
 # configured. The cache folder is named after everything that shapes the build: the arguments,
 # that change and the font subsetter it may run.
@@ -78,13 +89,13 @@ build_qt_from_source() {
   if declare -F qt_prepare_source >/dev/null; then
     qt_prepare_source "$source_dir"
   fi
-  cmake -S "$source_dir" -B "$work/build" -G Ninja \
+  logged "$work/configure.log" cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    "$@" >"$work/configure.log"
-  cmake --build "$work/build" --parallel >"$work/build.log"
-  cmake --install "$work/build" >"$work/install.log"
+    "$@"
+  logged "$work/build.log" cmake --build "$work/build" --parallel
+  logged "$work/install.log" cmake --install "$work/build"
   mkdir -p "$prefix/licenses"
   cp "$source_dir"/LICENSES/*.txt "$prefix/licenses/"
   touch "$prefix/.complete"
