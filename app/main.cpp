@@ -10,6 +10,9 @@
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/messagebox.h"
+#ifdef Q_OS_WASM
+#include "ui/pageaccessibility.h"
+#endif
 #include "ui/quit.h"
 #include "ui/screen.h"
 
@@ -64,6 +67,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mirtavo.Mirtavo"));
     QApplication::setWindowIcon(programIcon());
     ui::installFontSubstitutes();
+#ifdef Q_OS_WASM
+    ui::mirrorAccessibleTreeInPage();
+#endif
 
     ui::DesktopScreen screen;
     ui::ModalMessageBox messageBox;

@@ -1,0 +1,196 @@
+// What a screen reader in a browser is shown of the windows (the accessible tree that the page
+// mirrors) and what its requests do: the real windows and the real modal box.
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+#include "app/frmMain.h"
+#include "harness.h"
+#include "ui/accessibletree.h"
+#include "ui/fonts.h"
+#include "ui/frmAlpha.h"
+#include "ui/frmGraph.h"
+
+using namespace testing_ui;
+using ui::accessible::Request;
+
+namespace {
+
+struct Program {
+    FixedScreen screen;
+    ui::ModalMessageBox messageBox;
+    ui::Forms forms{screen, messageBox};
+};
+
+// The first node, windows included, for which `matches` holds; an empty object if none does.
+QJsonObject findNode(const QJsonArray& nodes,
+                     const std::function<bool(const QJsonObject&)>& matches) {
+    for (const auto& value : nodes) {
+        const QJsonObject node = value.toObject();
+        if (matches(node)) {
+            return node;
+        }
+        if (QJsonObject inside = findNode(node[QStringLiteral("children")].toArray(), matches);
+            !inside.isEmpty()) {
+            return inside;
+        }
+    }
+    return {};
+}
+
+QJsonObject withText(const char* key, const QString& text) {
+    return findNode(ui::accessible::describeWindows(), [&](const QJsonObject& node) {
+        return node[QLatin1String(key)].toString() == text;
+    });
+}
+
+QJsonObject named(const QString& name) { return withText("name", name); }
+
+// A field by its label's text, which the label itself also bears.
+QJsonObject field(const QString& name) {
+    return findNode(ui::accessible::describeWindows(), [&](const QJsonObject& node) {
+        return node[QStringLiteral("role")] == QStringLiteral("textbox") &&
+               node[QStringLiteral("name")].toString() == name;
+    });
+}
+
+QString focusedName() {
+    return findNode(ui::accessible::describeWindows(),
+                    [](const QJsonObject& node) {
+                        return node[QStringLiteral("focused")].toBool();
+                    })[QStringLiteral("name")]
+        .toString();
+}
+
+// The controls of a role in a window, by name, in the window's order.
+QStringList namesOf(const QJsonObject& window, const QString& role) {
+    QStringList names;
+    for (const auto& value : window[QStringLiteral("children")].toArray()) {
+        if (value[QStringLiteral("role")].toString() == role) {
+            names << value[QStringLiteral("name")].toString();
+        }
+    }
+    return names;
+}
+
+QAccessible::Id idOf(const QJsonObject& node) {
+    return static_cast<QAccessible::Id>(node[QStringLiteral("id")].toInteger());
+}
+
+bool ask(const QJsonObject& node, Request request) {
+    return !node.isEmpty() && ui::accessible::perform(idOf(node), request);
+}
+
+}  // namespace
+
+class AccessibleTreeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::installFontSubstitutes(); }
+
+    // A screen reader's way through the main window, the alpha window and a message box.
+    void aScreenReaderReadsAndOperatesTheWindows() {
+        Program program;
+        auto& main = program.forms.show<app::frmMain>();
+        QApplication::setActiveWindow(&main);
+        const QString variances =
+            QStringLiteral("Estimate reliability using variances (Cronbach's Alpha)");
+        QTRY_COMPARE(focusedName(),
+                     QStringLiteral("Estimate reliability using inter-item r (Spearman-Brown)"));
+        const QJsonObject window = named(QStringLiteral("Mirtavo -- Reliability Computation"));
+        QCOMPARE(window[QStringLiteral("role")].toString(), QStringLiteral("dialog"));
+        QCOMPARE(namesOf(window, QStringLiteral("radio")),
+                 QStringList({variances, "Estimate reliability using inter-item r (Spearman-Brown)",
+                              "Estimate the inter-item correlation from the reliability",
+                              "How many items are needed?",
+                              "Table and graph reliability as a function of the number of items",
+                              "End this program"}));
+        QCOMPARE(namesOf(window, QStringLiteral("button")), QStringList{"Help"});
+        QVERIFY(namesOf(window, QStringLiteral("text")).contains("Updated on 08/27/2001"));
+
+        // Activating an option opens its window, as a click does; its first field has the focus.
+        QVERIFY(ask(named(variances), Request::Activate));
+        auto* alpha = program.forms.find<ui::frmAlpha>();
+        QVERIFY(alpha != nullptr);
+        QCOMPARE(named(QStringLiteral("Estimate reliability using variances"))["role"].toString(),
+                 QStringLiteral("dialog"));
+        QTRY_COMPARE(focusedName(), QStringLiteral("Enter the number of items:"));
+        typeInto(control(alpha, "txt1k"), "6");
+        typeInto(control(alpha, "txt1sv"), "4.5");
+        typeInto(control(alpha, "txt1siv"), "2.4");
+        QTest::keyClick(control(alpha, "txt1siv"), Qt::Key_Return);
+        QCOMPARE(field(QStringLiteral("Alpha:"))["value"].toString(), QStringLiteral("0.56"));
+
+        // A word where the count belongs: an alert with its text and its OK focused, and the
+        // windows under it refuse what the page asks of them.
+        QVERIFY(ask(field(QStringLiteral("Enter the number of items:")), Request::Focus));
+        typeInto(control(alpha, "txt1k"), "x");
+        QTest::keyClick(control(alpha, "txt1k"), Qt::Key_Return);
+        const QJsonObject box = withText("role", QStringLiteral("alertdialog"));
+        QCOMPARE(box[QStringLiteral("name")].toString(), QStringLiteral("Mirtavo"));
+        QVERIFY(box[QStringLiteral("modal")].toBool());
+        QCOMPARE(namesOf(box, QStringLiteral("text")),
+                 QStringList{"Error occurs. Please check Help file."});
+        QTRY_COMPARE(focusedName(), QStringLiteral("OK"));
+        QVERIFY(field(QStringLiteral("Alpha:"))[QStringLiteral("blocked")].toBool());
+        QVERIFY(!ask(named(variances), Request::Activate));
+        QVERIFY(!ask(field(QStringLiteral("Enter the scale variance:")), Request::Focus));
+        QVERIFY(!ask(named(QStringLiteral("Help")), Request::Activate));
+
+        // OK closes it, and the focus is back on the field, which the page may focus again.
+        QVERIFY(ask(named(QStringLiteral("OK")), Request::Activate));
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        QTRY_COMPARE(focusedName(), QStringLiteral("Enter the number of items:"));
+        QVERIFY(!field(QStringLiteral("Alpha:"))[QStringLiteral("blocked")].toBool());
+        QVERIFY(ask(field(QStringLiteral("Enter the scale variance:")), Request::Focus));
+        QCOMPARE(QApplication::focusWidget(), control(alpha, "txt1sv"));
+
+        // A closed window leaves the tree, and what was in it refuses every request.
+        const QAccessible::Id result = idOf(field(QStringLiteral("Alpha:")));
+        QVERIFY(alpha->close());
+        releaseUnloadedWindows();
+        QVERIFY(named(QStringLiteral("Estimate reliability using variances")).isEmpty());
+        QVERIFY(!ui::accessible::perform(result, Request::Focus));
+    }
+
+    // The table is the text field it is on the desktop, the graph a picture with its words.
+    void theTableAndTheGraphKeepTheirNames() {
+        Program program;
+        auto& graph = program.forms.show<ui::frmGraph>();
+        typeInto(control(&graph, "txt5r"), ".3");
+        typeInto(control(&graph, "txt5low"), "1");
+        typeInto(control(&graph, "txt5upper"), "3");
+        QTest::mouseClick(control<QPushButton>(&graph, "cmd5go"), Qt::LeftButton);
+
+        const QJsonObject table = field(QStringLiteral("Reliability table"));
+        QCOMPARE(table[QStringLiteral("role")].toString(), QStringLiteral("textbox"));
+        QVERIFY(table[QStringLiteral("multiline")].toBool());
+        QVERIFY(!table[QStringLiteral("readonly")].toBool());
+        QCOMPARE(table[QStringLiteral("value")].toString(),
+                 control<QPlainTextEdit>(&graph, "txt5list")->toPlainText());
+        QVERIFY(table[QStringLiteral("value")].toString().contains(" 3\t\t.5625"));
+
+        const QJsonObject picture = named(QStringLiteral("Reliability graph"));
+        QCOMPARE(picture[QStringLiteral("role")].toString(), QStringLiteral("img"));
+        QCOMPARE(
+            picture[QStringLiteral("description")].toString(),
+            QStringLiteral("Reliability from 0 to 1 against the number of items of the range"));
+        QVERIFY(picture[QStringLiteral("focusable")].toBool());
+        // Where the picture stands, in screen pixels, for a magnifier to follow.
+        const QRect drawn(graph.findChild<QWidget*>("pic5graph")->mapToGlobal(QPoint()),
+                          graph.findChild<QWidget*>("pic5graph")->size());
+        QCOMPARE(QRect(picture["x"].toInt(), picture["y"].toInt(), picture["width"].toInt(),
+                       picture["height"].toInt()),
+                 drawn);
+    }
+};
+
+QTEST_MAIN(AccessibleTreeTest)
+#include "accessible_tree_test.moc"
