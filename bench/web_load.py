@@ -17,7 +17,8 @@ import sys
 import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
-from browser import MirtavoPage, StaticServer, start_chromium  # noqa: E402
+import engines  # noqa: E402
+from browser import MirtavoPage, StaticServer  # noqa: E402
 
 
 def loaded_files(site):
@@ -43,9 +44,9 @@ def weights(site):
     print(f"{'everything the page loads':<28}{totals[0]:>12,}{totals[1]:>12,}{totals[2]:>14,}")
 
 
-def start(driver, page, url):
+def start(engine, page, url):
     asked = time.monotonic()
-    driver.get(url)
+    engine.open(url)
     page.wait_for_state("running")
     running = time.monotonic() - asked
     page.wait_for_main_window()
@@ -54,17 +55,14 @@ def start(driver, page, url):
 
 def visits(server):
     """A cold start and, once the page has kept what it keeps, a second visit."""
-    driver = start_chromium()
-    try:
-        page = MirtavoPage(driver, server.url)
-        cold = start(driver, page, server.url)
+    with engines.Chromium() as engine:
+        page = MirtavoPage(engine, server.url)
+        cold = start(engine, page, server.url)
         page.wait_until_kept()
         # The browser keeps the compiled program once its optimising compiler is done.
         time.sleep(5)
-        driver.get("about:blank")
-        return cold, start(driver, page, server.url)
-    finally:
-        driver.quit()
+        engine.open("about:blank")
+        return cold, start(engine, page, server.url)
 
 
 def report(label, values):

@@ -79,6 +79,22 @@
       .catch((error) => console.info("Mirtavo will not work offline:", error));
   }
 
+  // Qt asks the browser about the clipboard's permissions as it starts and drops the answer.
+  // Safari's engine knows no such permissions and rejects the question, which the browser
+  // would report as an error nobody handled; the rejection is taken here instead.
+  function answerEveryPermissionQuery() {
+    const permissions = navigator.permissions;
+    if (!permissions || typeof permissions.query !== "function") {
+      return;
+    }
+    const query = permissions.query.bind(permissions);
+    permissions.query = (descriptor) => {
+      const answer = query(descriptor);
+      answer.catch(() => {});
+      return answer;
+    };
+  }
+
   function start() {
     showOnly("loading");
     const loader = QtLoader({
@@ -105,6 +121,7 @@
     document.getElementById(id).addEventListener("click", () => location.reload());
   }
   canvas.addEventListener("contextmenu", (event) => event.preventDefault());
+  answerEveryPermissionQuery();
 
   start();
 })();

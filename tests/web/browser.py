@@ -1,6 +1,6 @@
-"""Mirtavo's web build in headless Chromium, driven as a user would: the page served from
-127.0.0.1, clicks at a window's controls, keys typed, results read back through the clipboard.
-Shared by the end-to-end test, the screenshot script and the load benchmark."""
+"""Mirtavo's web build in a browser engine (engines.py), driven as a user would: the page
+served from 127.0.0.1, clicks at a window's controls, keys typed, results read back through the
+clipboard. Shared by the end-to-end test, the screenshot script and the load benchmark."""
 
 import functools
 import http.server
@@ -8,10 +8,7 @@ import subprocess
 import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.keys import Keys
+from engines import ScriptError
 
 TWIPS_PER_PIXEL = 15
 # The client areas of the windows the tests open, in twips, as the layouts give them.
@@ -46,25 +43,6 @@ class StaticServer:
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
-
-
-def start_chromium(width=1280, height=900, language="en-US"):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    # WebGL drawn in software, as no GPU is at hand; no requests of Chromium's own.
-    for flag in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
-                 "--enable-unsafe-swiftshader",
-                 "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", "--no-first-run", "--disable-quic",
-                 f"--window-size={width},{height}", f"--lang={language}"):
-        options.add_argument(flag)
-    # The page's navigator.language follows the accepted languages, not --lang, when headless.
-    options.add_experimental_option("prefs", {"intl.accept_languages": language})
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    # The window's outer size includes no browser frame in headless mode; the page gets it all.
-    driver.set_window_size(width, height)
-    return driver
 
 
 def wait_until(condition, seconds=30, what="the condition"):
@@ -102,21 +80,25 @@ class Desktop:
 
 
 class MirtavoPage:
-    """The page with the program running in it."""
+    """The page with the program running in it, in one engine."""
 
-    def __init__(self, driver, url):
-        self.driver = driver
+    def __init__(self, engine, url):
+        self.engine = engine
         self.url = url
-        driver.execute_cdp_cmd("Browser.grantPermissions", {
-            "origin": url.rstrip("/"),
-            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
 
     def open(self):
-        self.driver.get(self.url)
+        self.engine.open(self.url)
         self.wait_for_state("running")
 
+    def reload(self):
+        self.engine.reload()
+        self.wait_for_state("running")
+
+    def title(self):
+        return self.engine.title()
+
     def state(self):
-        return self.driver.execute_script("return document.documentElement.dataset.mirtavo || ''")
+        return self.engine.script("return document.documentElement.dataset.mirtavo || ''")
 
     def wait_for_state(self, state, seconds=60):
         wait_until(lambda: self.state() == state, seconds, f"the page to be {state}")
@@ -132,12 +114,26 @@ class MirtavoPage:
 
     def wait_until_kept(self):
         """Waits until the service worker has kept this build and controls the page."""
-        wait_until(lambda: self.driver.execute_script(
-            "return !!navigator.serviceWorker.controller"), 60, "the service worker")
+        wait_until(lambda: self.engine.script("return !!navigator.serviceWorker.controller"),
+                   60, "the service worker")
+
+    def kept_builds(self):
+        return self.engine.async_script("return await caches.keys();")
+
+    def kept_sizes(self, build):
+        """The sizes of the program's two files that the service worker keeps for a build."""
+        return self.engine.async_script(
+            f"const cacheName = 'mirtavo-{build}';"
+            "const sizes = {};"
+            "for (const name of ['mirtavo.js', 'mirtavo.wasm']) {"
+            "  const kept = await caches.match(name, {cacheName});"
+            "  sizes[name] = kept ? (await kept.arrayBuffer()).byteLength : 0;"
+            "}"
+            "return sizes;")
 
     def build(self):
         """The build of the page, and the sizes of the program's two files as the page got them."""
-        return self.driver.execute_script(
+        return self.engine.script(
             "const sizes = {};"
             "for (const entry of performance.getEntriesByType('resource')) {"
             "  const name = entry.name.split('/').pop();"
@@ -148,58 +144,82 @@ class MirtavoPage:
             "return [document.body.dataset.build, sizes];")
 
     def page_size(self):
-        return self.driver.execute_script("return [innerWidth, innerHeight]")
+        return self.engine.script("return [innerWidth, innerHeight]")
 
     def click(self, x, y, button="left"):
         """Clicks at a point of the page, in CSS pixels."""
-        canvas = self.driver.find_element("id", "qtcanvas")
-        width, height = self.page_size()
-        actions = ActionChains(self.driver)
-        actions.move_to_element_with_offset(canvas, x - width // 2, y - height // 2)
-        if button == "right":
-            actions.context_click()
-        else:
-            actions.click()
-        actions.perform()
+        self.engine.click(x, y, button)
         time.sleep(0.2)
 
     def keys(self, *keys):
-        ActionChains(self.driver).send_keys(*keys).perform()
+        self.engine.keys(*keys)
         time.sleep(0.1)
 
     def chord(self, modifier, key):
-        ActionChains(self.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
+        self.engine.chord(modifier, key)
         time.sleep(0.1)
 
     def clipboard_text(self):
-        return self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            "navigator.clipboard.readText().then(done, e => done('clipboard error: ' + e))")
+        try:
+            return self.engine.async_script("return await navigator.clipboard.readText();")
+        except ScriptError as error:
+            return f"clipboard error: {error}"
 
     def clipboard_types(self):
-        return self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            "navigator.clipboard.read().then("
-            "  items => done(items.flatMap(item => item.types).filter(t => t !== 'text/plain')),"
-            "  e => done([]))")
+        """The types on the clipboard besides plain text."""
+        try:
+            return self.engine.async_script(
+                "const items = await navigator.clipboard.read();"
+                "return items.flatMap(item => item.types).filter(t => t !== 'text/plain');")
+        except ScriptError:
+            return []
 
-    def copy_selection(self):
+    def copy_selection(self, control_key):
         """Ctrl+A then Ctrl+C in the focused field, and the text that reached the clipboard."""
-        self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            "navigator.clipboard.writeText('').then(done, done)")
-        self.chord(Keys.CONTROL, "a")
-        self.chord(Keys.CONTROL, "c")
+        self.engine.async_script("await navigator.clipboard.writeText('');")
+        self.chord(control_key, "a")
+        self.chord(control_key, "c")
         return wait_until(self.clipboard_text, 10, "text on the clipboard")
 
     def screenshot(self, path):
-        self.driver.save_screenshot(str(path))
+        path.write_bytes(self.engine.png())
 
     def picture(self):
-        return Picture(self.driver.get_screenshot_as_png())
+        return Picture(self.engine.png())
 
     def console_errors(self):
-        return [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+        return self.engine.console_errors()
+
+    def mirror(self):
+        """The mirror of the windows for screen readers, as the page's elements hold it: each
+        element's role, name, text, checked and inert state, its depth, and whether it has the
+        page's focus."""
+        return self.engine.script("""
+            const found = [];
+            const walk = (element, depth) => {
+              for (const child of element.children) {
+                found.push({role: child.getAttribute("role") || "", depth,
+                            name: child.getAttribute("aria-label") || "",
+                            text: child.children.length ? "" : child.textContent,
+                            checked: child.getAttribute("aria-checked") === "true",
+                            inert: child.inert, focused: document.activeElement === child,
+                            id: child.id});
+                walk(child, depth + 1);
+              }
+            };
+            const mirror = document.getElementById("mirror");
+            if (mirror) { walk(mirror, 0); }
+            return found;""")
+
+    def click_mirrored(self, role, name):
+        """What a screen reader does to activate a control: a click on its element."""
+        self.engine.script(
+            "const [role, name] = arguments;"
+            "for (const element of document.querySelectorAll(`#mirror [role='${role}']`)) {"
+            "  if (element.getAttribute('aria-label') === name) { element.click(); return; }"
+            "}"
+            "throw new Error(`no ${role} named ${name}`);", role, name)
+        time.sleep(0.2)
 
 
 def message_box(picture, centre, caption_colour, similar):

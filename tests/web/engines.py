@@ -5,9 +5,12 @@ under an Xvfb of their own, as headless Firefox has no WebGL.
 
 Every engine has the same methods:
     open(url), reload(), title(), quit()            open waits for the load event
-    script(js), async_script(js)                    js is a function body; async_script awaits
+    script(js, *arguments), async_script(js)       js is a function body, which finds the
+                                                    arguments in `arguments`; async_script awaits
                                                     the promise it returns
     png()                                           the viewport as PNG bytes
+    accessibility_tree()                            the browser's accessibility tree, where its
+                                                    automation can read it (Chromium's)
     click(x, y, button="left")                      CSS pixels, from the viewport's corner
     keys(*keys), chord(modifier, key)               text and Selenium's Keys values
     console_errors()                                console messages of level error since start
@@ -16,6 +19,9 @@ attributes, listed by cannot()), so a test names the step it skips; asked anyway
 Unsupported.
 
     engine = start("firefox")            or Chromium(), Firefox(), WebKit()
+
+Chromium is headless, with WebGL drawn in software; Chromium(webgl=False) is a browser without
+WebGL at all.
 """
 
 import base64
@@ -34,10 +40,9 @@ import websocket
 from selenium import webdriver
 from selenium.common.exceptions import JavascriptException, TimeoutException
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.chrome.service import Service as ChromiumService
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.webkitgtk.service import Service as WebKitService
-
-from browser import start_chromium
 
 WIDTH, HEIGHT = 1280, 900
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
@@ -129,10 +134,15 @@ class Engine:
     can_write_clipboard = True
     can_context_click = True
     can_read_console = True
+    can_read_accessibility_tree = False
     has_webgl = True
     has_service_worker = True
     CAPABILITIES = ("can_read_clipboard", "can_write_clipboard", "can_context_click",
-                    "can_read_console", "has_webgl", "has_service_worker")
+                    "can_read_console", "can_read_accessibility_tree", "has_webgl",
+                    "has_service_worker")
+
+    def accessibility_tree(self):
+        raise Unsupported(f"{self.name} does not show its accessibility tree to a test")
 
     def cannot(self):
         """The names of the capabilities this engine lacks."""
@@ -171,9 +181,9 @@ class SeleniumEngine(Engine):
     def title(self):
         return self.driver.title
 
-    def script(self, js):
+    def script(self, js, *arguments):
         try:
-            return self.driver.execute_script(js)
+            return self.driver.execute_script(js, *arguments)
         except JavascriptException as error:
             raise ScriptError(error.msg) from None
 
@@ -208,10 +218,30 @@ class SeleniumEngine(Engine):
 
 
 class Chromium(SeleniumEngine):
-    name = "chromium"
+    """Headless Chromium through chromedriver, its accessibility tree through DevTools."""
 
-    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US"):
-        self.driver = start_chromium(width, height, language)
+    name = "chromium"
+    can_read_accessibility_tree = True
+
+    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", webgl=True):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        # WebGL drawn in software, as no GPU is at hand; no requests of Chromium's own.
+        flags = ["--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
+                 "--enable-unsafe-swiftshader", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync", "--no-first-run",
+                 "--disable-quic", f"--window-size={width},{height}", f"--lang={language}"]
+        if not webgl:
+            flags += ["--disable-webgl", "--disable-3d-apis"]
+        for flag in flags:
+            options.add_argument(flag)
+        # The page's navigator.language follows the accepted languages, not --lang, when
+        # headless.
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=ChromiumService("/usr/bin/chromedriver"),
+                                       options=options)
+        self.has_webgl = webgl
         self.errors = []
         try:
             self._sized(width, height)
@@ -225,6 +255,10 @@ class Chromium(SeleniumEngine):
         self.driver.execute_cdp_cmd("Browser.grantPermissions", {
             "origin": origin, "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.driver.get(url)
+
+    def accessibility_tree(self):
+        """Every node of the page's accessibility tree, as DevTools gives it."""
+        return self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
 
     def console_errors(self):
         # Each read of the log drains it.
@@ -449,16 +483,17 @@ class Firefox(Engine):
     def title(self):
         return self.script("return document.title")
 
-    def script(self, js):
-        return self._call(f"function () {{ {js}\n}}", False)
+    def script(self, js, *arguments):
+        return self._call(f"function () {{ {js}\n}}", False, arguments)
 
     def async_script(self, js):
         return self._call(f"async function () {{ {js}\n}}", True)
 
-    def _call(self, function, await_promise):
+    def _call(self, function, await_promise, arguments=()):
         # As if the user had just acted: Firefox writes to the clipboard only then.
         outcome = self._send("script.callFunction", {
             "functionDeclaration": function, "target": {"context": self.context},
+            "arguments": [to_remote(value) for value in arguments],
             "awaitPromise": await_promise, "userActivation": True,
             "resultOwnership": "none", "serializationOptions": {"maxObjectDepth": 8}})
         if outcome["type"] == "exception":
@@ -508,6 +543,14 @@ class Firefox(Engine):
             stop_process(self.process)
         self.display.stop()
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def to_remote(value):
+    """A WebDriver BiDi local value from a string, number, boolean or None."""
+    if value is None:
+        return {"type": "null"}
+    kinds = {bool: "boolean", int: "number", float: "number", str: "string"}
+    return {"type": kinds[type(value)], "value": value}
 
 
 def from_remote(value):

@@ -1,6 +1,7 @@
-"""Screenshots of the browser build's windows in headless Chromium, each cropped to its window
-with a margin of the page around it: main, alpha with a result, a message box, and the table
-and graph for items 1 to 51.
+"""Screenshots of the browser build's windows, each cropped to its window with a margin of the
+page around it: in headless Chromium the main window, alpha with a result, a message box, and
+the table and graph for items 1 to 51; in Firefox and WebKit the alpha window, to set beside
+Chromium's (alpha-firefox.png, alpha-webkit.png).
 
     screenshots.py SITE OUTPUT_FOLDER
 """
@@ -12,7 +13,8 @@ import time
 
 from selenium.webdriver.common.keys import Keys
 
-from browser import ALPHA_CLIENT, GRAPH_CLIENT, Desktop, MirtavoPage, StaticServer, start_chromium
+import engines
+from browser import ALPHA_CLIENT, GRAPH_CLIENT, Desktop, MirtavoPage, StaticServer
 
 MARGIN = 12
 
@@ -27,40 +29,48 @@ def save(page, out, name, frame):
     print(f"  {png}")
 
 
+def photograph(engine, url, out, suffix=""):
+    """The windows in one engine; with a suffix, only the alpha window."""
+    page = MirtavoPage(engine, url)
+    page.open()
+    main_box, _ = page.wait_for_main_window()
+    desktop = Desktop(page, main_box)
+    main_frame = (main_box.left, main_box.top, main_box.width, main_box.height)
+    if not suffix:
+        save(page, out, "main", main_frame)
+
+    desktop.click(main_frame, 360, 1320)
+    page.keys("6", Keys.TAB, "4.5", Keys.TAB, "2.4", Keys.ENTER)
+    time.sleep(0.5)
+    alpha = desktop.centred_frame(ALPHA_CLIENT)
+    save(page, out, f"alpha{suffix}", alpha)
+    if suffix:
+        return
+
+    desktop.click(alpha, 4800, 285)
+    page.chord(Keys.CONTROL, "a")
+    page.keys("x", Keys.ENTER)
+    time.sleep(0.5)
+    save(page, out, "message", alpha)
+    page.keys(Keys.ENTER)
+
+    desktop.click(main_frame, 360, 2760)
+    page.keys(".3", Keys.TAB, "1", Keys.TAB, "51", Keys.ENTER)
+    time.sleep(0.5)
+    save(page, out, "graph-1-51", desktop.centred_frame(GRAPH_CLIENT, left_divisor=1.01))
+    page.screenshot(out / "page.png")
+    print(f"  {out / 'page.png'}")
+
+
 def main():
     site, out = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     out.mkdir(parents=True, exist_ok=True)
     server = StaticServer(site)
-    driver = start_chromium()
     try:
-        page = MirtavoPage(driver, server.url)
-        page.open()
-        main_box, _ = page.wait_for_main_window()
-        desktop = Desktop(page, main_box)
-        main_frame = (main_box.left, main_box.top, main_box.width, main_box.height)
-        save(page, out, "main", main_frame)
-
-        desktop.click(main_frame, 360, 1320)
-        page.keys("6", Keys.TAB, "4.5", Keys.TAB, "2.4", Keys.ENTER)
-        time.sleep(0.5)
-        alpha = desktop.centred_frame(ALPHA_CLIENT)
-        save(page, out, "alpha", alpha)
-
-        desktop.click(alpha, 4800, 285)
-        page.chord(Keys.CONTROL, "a")
-        page.keys("x", Keys.ENTER)
-        time.sleep(0.5)
-        save(page, out, "message", alpha)
-        page.keys(Keys.ENTER)
-
-        desktop.click(main_frame, 360, 2760)
-        page.keys(".3", Keys.TAB, "1", Keys.TAB, "51", Keys.ENTER)
-        time.sleep(0.5)
-        save(page, out, "graph-1-51", desktop.centred_frame(GRAPH_CLIENT, left_divisor=1.01))
-        page.screenshot(out / "page.png")
-        print(f"  {out / 'page.png'}")
+        for name in engines.ENGINES:
+            with engines.start(name) as engine:
+                photograph(engine, server.url, out, "" if name == "chromium" else f"-{name}")
     finally:
-        driver.quit()
         server.stop()
 
 
