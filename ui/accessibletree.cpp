@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QJsonObject>
+#include <QMenu>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -181,6 +182,11 @@ bool perform(QAccessible::Id id, Request request) {
     const QString action = actions != nullptr ? defaultAction(*actions) : QString();
     if (action.isEmpty()) {
         return false;
+    }
+    // A click on a menu's item closes the menu as it runs the item; Qt's action only runs it.
+    QAccessibleInterface* owner = node->parent();
+    if (auto* menu = qobject_cast<QMenu*>(owner != nullptr ? owner->object() : nullptr)) {
+        menu->close();
     }
     actions->doAction(action);
     return true;

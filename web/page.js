@@ -95,6 +95,29 @@
     };
   }
 
+  // WebKitGTK names the Tab key "Unidentified" while Shift is held (GTK's left tab), and the
+  // program knows a key by its name: such a key goes to the program again, named.
+  function nameTheTabKey() {
+    for (const type of ["keydown", "keyup"]) {
+      window.addEventListener(
+        type,
+        (event) => {
+          if (event.key !== "Unidentified" || event.code !== "Tab") {
+            return;
+          }
+          event.stopImmediatePropagation();
+          event.preventDefault();
+          const { shiftKey, ctrlKey, altKey, metaKey } = event;
+          const named = { key: "Tab", code: "Tab", shiftKey, ctrlKey, altKey, metaKey };
+          event.target.dispatchEvent(
+            new KeyboardEvent(type, { ...named, bubbles: true, cancelable: true, composed: true }),
+          );
+        },
+        true,
+      );
+    }
+  }
+
   function start() {
     showOnly("loading");
     const loader = QtLoader({
@@ -122,6 +145,7 @@
   }
   canvas.addEventListener("contextmenu", (event) => event.preventDefault());
   answerEveryPermissionQuery();
+  nameTheTabKey();
 
   start();
 })();

@@ -1,6 +1,10 @@
 // What a screen reader in a browser is shown of the windows (the accessible tree that the page
 // mirrors) and what its requests do: the real windows and the real modal box.
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMessageBox>
@@ -10,6 +14,7 @@
 
 #include <functional>
 
+#include "app/frmHelp.h"
 #include "app/frmMain.h"
 #include "harness.h"
 #include "ui/accessibletree.h"
@@ -160,8 +165,9 @@ private slots:
         QVERIFY(!ui::accessible::perform(result, Request::Focus));
     }
 
-    // The table is the text field it is on the desktop, the graph a picture with its words.
-    void theTableAndTheGraphKeepTheirNames() {
+    // The table is the text field it is on the desktop, the graph a picture with its words and
+    // its menu, and the help text a text field too.
+    void theTableTheGraphAndHelpKeepTheirNames() {
         Program program;
         auto& graph = program.forms.show<ui::frmGraph>();
         typeInto(control(&graph, "txt5r"), ".3");
@@ -189,6 +195,25 @@ private slots:
         QCOMPARE(QRect(picture["x"].toInt(), picture["y"].toInt(), picture["width"].toInt(),
                        picture["height"].toInt()),
                  drawn);
+
+        // The graph's menu is a menu while it is open; its one item copies the picture.
+        auto* area = graph.findChild<QWidget*>("pic5graph");
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, area->rect().center(),
+                                  area->mapToGlobal(area->rect().center()));
+        QApplication::sendEvent(area, &menuKey);
+        QCOMPARE(withText("role", QStringLiteral("menu"))[QStringLiteral("children")].toArray(),
+                 QJsonArray{named(QStringLiteral("Copy graph"))});
+        QCOMPARE(named(QStringLiteral("Copy graph"))[QStringLiteral("role")].toString(),
+                 QStringLiteral("menuitem"));
+        QGuiApplication::clipboard()->clear();
+        QVERIFY(ask(named(QStringLiteral("Copy graph")), Request::Activate));
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+        QTRY_VERIFY(withText("role", QStringLiteral("menu")).isEmpty());
+
+        program.forms.show<app::frmHelp>();
+        const QJsonObject help = field(QStringLiteral("Mirtavo Help"));
+        QVERIFY(help[QStringLiteral("multiline")].toBool());
+        QVERIFY(help[QStringLiteral("value")].toString().size() > 1000);
     }
 };
 

@@ -267,7 +267,12 @@ class PageTest(unittest.TestCase):
         self.assertEqual(opened.pixel(main.left, main.bottom), start.pixel(main.left, main.bottom))
         self.assertFocusInMirror("textbox", "Enter the number of items:")
 
-        self.page.keys("6", Keys.TAB, "4.5", Keys.TAB, "2.4", Keys.ENTER)
+        # Tab and Shift+Tab move the focus as on the desktop, and the mirror follows.
+        self.page.keys("6", Keys.TAB)
+        self.assertFocusInMirror("textbox", "Enter the scale variance:")
+        self.page.chord(Keys.SHIFT, Keys.TAB)
+        self.assertFocusInMirror("textbox", "Enter the number of items:")
+        self.page.keys(Keys.TAB, "4.5", Keys.TAB, "2.4", Keys.ENTER)
         self.assertInAccessibilityTree("textbox", "Alpha:", value="0.56")
         self.assertEqual(self.alpha_result(desktop, alpha), "0.56")
 
@@ -288,6 +293,8 @@ class PageTest(unittest.TestCase):
                 self.assertTrue(all(e["inert"] for e in mirrored(mirror, "dialog")))
             self.close_box(box, closing)
             self.wait_for_no_box()
+            wait_until(lambda: not mirrored(self.page.mirror(), "alertdialog"), 10,
+                       "the box to leave the mirror")
             self.assertFocusInMirror("textbox", "Enter the number of items:")
             self.page.keys("7")
             self.assertEqual(self.read_focused("Enter the number of items:"), "x7", closing)
