@@ -10,9 +10,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 
-#include <functional>
+#include <algorithm>
 
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
@@ -33,63 +34,46 @@ struct Program {
     ui::Forms forms{screen, messageBox};
 };
 
-// The first node, windows included, for which `matches` holds; an empty object if none does.
-QJsonObject findNode(const QJsonArray& nodes,
-                     const std::function<bool(const QJsonObject&)>& matches) {
+// Every node the page is sent, each window before its controls.
+QList<QJsonObject> allNodes(const QJsonArray& nodes = ui::accessible::describeWindows()) {
+    QList<QJsonObject> all;
     for (const auto& value : nodes) {
-        const QJsonObject node = value.toObject();
-        if (matches(node)) {
+        all << value.toObject();
+        all << allNodes(value[QStringLiteral("children")].toArray());
+    }
+    return all;
+}
+
+// The first node with these values (a field and its label share a name, not a role).
+QJsonObject find(const QJsonObject& values) {
+    for (const QJsonObject& node : allNodes()) {
+        const QStringList keys = values.keys();
+        if (std::all_of(keys.begin(), keys.end(),
+                        [&](const QString& key) { return node[key] == values[key]; })) {
             return node;
-        }
-        if (QJsonObject inside = findNode(node[QStringLiteral("children")].toArray(), matches);
-            !inside.isEmpty()) {
-            return inside;
         }
     }
     return {};
 }
 
-QJsonObject withText(const char* key, const QString& text) {
-    return findNode(ui::accessible::describeWindows(), [&](const QJsonObject& node) {
-        return node[QLatin1String(key)].toString() == text;
-    });
-}
+QJsonObject named(const QString& name) { return find({{"name", name}}); }
+QJsonObject field(const QString& name) { return find({{"role", "textbox"}, {"name", name}}); }
+QString focusedName() { return find({{"focused", true}})[QStringLiteral("name")].toString(); }
 
-QJsonObject named(const QString& name) { return withText("name", name); }
-
-// A field by its label's text, which the label itself also bears.
-QJsonObject field(const QString& name) {
-    return findNode(ui::accessible::describeWindows(), [&](const QJsonObject& node) {
-        return node[QStringLiteral("role")] == QStringLiteral("textbox") &&
-               node[QStringLiteral("name")].toString() == name;
-    });
-}
-
-QString focusedName() {
-    return findNode(ui::accessible::describeWindows(),
-                    [](const QJsonObject& node) {
-                        return node[QStringLiteral("focused")].toBool();
-                    })[QStringLiteral("name")]
-        .toString();
-}
-
-// The controls of a role in a window, by name, in the window's order.
+// The names of a window's controls of one role, in the window's order.
 QStringList namesOf(const QJsonObject& window, const QString& role) {
     QStringList names;
-    for (const auto& value : window[QStringLiteral("children")].toArray()) {
-        if (value[QStringLiteral("role")].toString() == role) {
-            names << value[QStringLiteral("name")].toString();
+    for (const QJsonObject& node : allNodes(window[QStringLiteral("children")].toArray())) {
+        if (node[QStringLiteral("role")] == role) {
+            names << node[QStringLiteral("name")].toString();
         }
     }
     return names;
 }
 
-QAccessible::Id idOf(const QJsonObject& node) {
-    return static_cast<QAccessible::Id>(node[QStringLiteral("id")].toInteger());
-}
-
 bool ask(const QJsonObject& node, Request request) {
-    return !node.isEmpty() && ui::accessible::perform(idOf(node), request);
+    const auto id = static_cast<QAccessible::Id>(node[QStringLiteral("id")].toInteger());
+    return !node.isEmpty() && ui::accessible::perform(id, request);
 }
 
 }  // namespace
@@ -138,7 +122,7 @@ private slots:
         QVERIFY(ask(field(QStringLiteral("Enter the number of items:")), Request::Focus));
         typeInto(control(alpha, "txt1k"), "x");
         QTest::keyClick(control(alpha, "txt1k"), Qt::Key_Return);
-        const QJsonObject box = withText("role", QStringLiteral("alertdialog"));
+        const QJsonObject box = find({{"role", "alertdialog"}});
         QCOMPARE(box[QStringLiteral("name")].toString(), QStringLiteral("Mirtavo"));
         QVERIFY(box[QStringLiteral("modal")].toBool());
         QCOMPARE(namesOf(box, QStringLiteral("text")),
@@ -158,11 +142,11 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), control(alpha, "txt1sv"));
 
         // A closed window leaves the tree, and what was in it refuses every request.
-        const QAccessible::Id result = idOf(field(QStringLiteral("Alpha:")));
+        const QJsonObject result = field(QStringLiteral("Alpha:"));
         QVERIFY(alpha->close());
         releaseUnloadedWindows();
         QVERIFY(named(QStringLiteral("Estimate reliability using variances")).isEmpty());
-        QVERIFY(!ui::accessible::perform(result, Request::Focus));
+        QVERIFY(!ask(result, Request::Focus));
     }
 
     // The table is the text field it is on the desktop, the graph a picture with its words and
@@ -201,14 +185,14 @@ private slots:
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, area->rect().center(),
                                   area->mapToGlobal(area->rect().center()));
         QApplication::sendEvent(area, &menuKey);
-        QCOMPARE(withText("role", QStringLiteral("menu"))[QStringLiteral("children")].toArray(),
+        QCOMPARE(find({{"role", "menu"}})[QStringLiteral("children")].toArray(),
                  QJsonArray{named(QStringLiteral("Copy graph"))});
         QCOMPARE(named(QStringLiteral("Copy graph"))[QStringLiteral("role")].toString(),
                  QStringLiteral("menuitem"));
         QGuiApplication::clipboard()->clear();
         QVERIFY(ask(named(QStringLiteral("Copy graph")), Request::Activate));
         QVERIFY(!QGuiApplication::clipboard()->image().isNull());
-        QTRY_VERIFY(withText("role", QStringLiteral("menu")).isEmpty());
+        QTRY_VERIFY(find({{"role", "menu"}}).isEmpty());
 
         program.forms.show<app::frmHelp>();
         const QJsonObject help = field(QStringLiteral("Mirtavo Help"));

@@ -124,16 +124,9 @@ class PageTest(unittest.TestCase):
                            f"the {role} {name!r} in the mirror")
         return found[0]["text"]
 
-    def focused_in_mirror(self):
-        """The mirrored control that has the page's focus, as (role, name), once there is one."""
-        def focused():
-            found = [e for e in self.page.mirror() if e["focused"]]
-            return (found[0]["role"], found[0]["name"] or found[0]["text"]) if found else None
-        return wait_until(focused, 10, "a focused control in the mirror")
-
     def assertFocusInMirror(self, role, name):
-        wait_until(lambda: self.focused_in_mirror() == (role, name), 10,
-                   f"the focus on the {role} {name!r}")
+        wait_until(lambda: [(e["role"], e["name"]) for e in self.page.mirror() if e["focused"]]
+                   == [(role, name)], 10, f"the focus on the {role} {name!r}")
 
     def assertInAccessibilityTree(self, role, name, value=None, focused=False):
         """What a screen reader gets from the browser: a node of that role and name (and value
