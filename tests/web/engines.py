@@ -250,10 +250,13 @@ class Chromium(SeleniumEngine):
             raise
 
     def open(self, url):
-        # Clipboard reads need the permission a user would grant; it is kept per origin.
-        origin = re.match(r"[a-z]+://[^/]+", url).group(0)
-        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
-            "origin": origin, "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        # Clipboard reads need the permission a user would grant; it is kept per origin, which
+        # a page such as about:blank does not have.
+        origin = re.match(r"https?://[^/]+", url)
+        if origin:
+            self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+                "origin": origin.group(0),
+                "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.driver.get(url)
 
     def accessibility_tree(self):
