@@ -32,26 +32,22 @@ QString controlRole(const QAccessibleInterface& node) {
     if (dynamic_cast<const DrawingArea*>(node.object()) != nullptr) {
         return QStringLiteral("img");
     }
-    switch (node.role()) {
-        case QAccessible::RadioButton:
-            return QStringLiteral("radio");
-        case QAccessible::CheckBox:
-            return QStringLiteral("checkbox");
-        case QAccessible::Button:
-            return QStringLiteral("button");
-        case QAccessible::EditableText:
-            return QStringLiteral("textbox");
-        case QAccessible::Graphic:
-            return QStringLiteral("img");
-        case QAccessible::Separator:
-            return QStringLiteral("separator");
-        case QAccessible::MenuItem:
-            return QStringLiteral("menuitem");
-        case QAccessible::StaticText:
-            return QStringLiteral("text");
-        default:
-            return {};
+    struct Mapping {
+        QAccessible::Role qt;
+        const char* aria;
+    };
+    static constexpr Mapping roles[] = {
+        {QAccessible::RadioButton, "radio"}, {QAccessible::CheckBox, "checkbox"},
+        {QAccessible::Button, "button"},     {QAccessible::EditableText, "textbox"},
+        {QAccessible::Graphic, "img"},       {QAccessible::Separator, "separator"},
+        {QAccessible::MenuItem, "menuitem"}, {QAccessible::StaticText, "text"},
+    };
+    for (const Mapping& mapping : roles) {
+        if (mapping.qt == node.role()) {
+            return QLatin1String(mapping.aria);
+        }
     }
+    return {};
 }
 
 // While a modal box is open, every other window is held back from the user.
