@@ -60,17 +60,6 @@ QJsonObject named(const QString& name) { return find({{"name", name}}); }
 QJsonObject field(const QString& name) { return find({{"role", "textbox"}, {"name", name}}); }
 QString focusedName() { return find({{"focused", true}})[QStringLiteral("name")].toString(); }
 
-// The names of a window's controls of one role, in the window's order.
-QStringList namesOf(const QJsonObject& window, const QString& role) {
-    QStringList names;
-    for (const QJsonObject& node : allNodes(window[QStringLiteral("children")].toArray())) {
-        if (node[QStringLiteral("role")] == role) {
-            names << node[QStringLiteral("name")].toString();
-        }
-    }
-    return names;
-}
-
 bool ask(const QJsonObject& node, Request request) {
     const auto id = static_cast<QAccessible::Id>(node[QStringLiteral("id")].toInteger());
     return !node.isEmpty() && ui::accessible::perform(id, request);
@@ -84,64 +73,32 @@ class AccessibleTreeTest : public QObject {
 private slots:
     void initTestCase() { ui::installFontSubstitutes(); }
 
-    // A screen reader's way through the main window, the alpha window and a message box.
-    void aScreenReaderReadsAndOperatesTheWindows() {
+    // What the page asks while a box is open is refused; after it, and of a closed window, as
+    // a click would be. (The page test reads the rest of this way in three browsers.)
+    void requestsAreRefusedWhereAClickWouldBe() {
         Program program;
-        auto& main = program.forms.show<app::frmMain>();
-        QApplication::setActiveWindow(&main);
-        const QString variances =
-            QStringLiteral("Estimate reliability using variances (Cronbach's Alpha)");
-        QTRY_COMPARE(focusedName(),
-                     QStringLiteral("Estimate reliability using inter-item r (Spearman-Brown)"));
-        const QJsonObject window = named(QStringLiteral("Mirtavo -- Reliability Computation"));
-        QCOMPARE(window[QStringLiteral("role")].toString(), QStringLiteral("dialog"));
-        QCOMPARE(namesOf(window, QStringLiteral("radio")),
-                 QStringList({variances, "Estimate reliability using inter-item r (Spearman-Brown)",
-                              "Estimate the inter-item correlation from the reliability",
-                              "How many items are needed?",
-                              "Table and graph reliability as a function of the number of items",
-                              "End this program"}));
-        QCOMPARE(namesOf(window, QStringLiteral("button")), QStringList{"Help"});
-        QVERIFY(namesOf(window, QStringLiteral("text")).contains("Updated on 08/27/2001"));
-
-        // Activating an option opens its window, as a click does; its first field has the focus.
-        QVERIFY(ask(named(variances), Request::Activate));
+        QApplication::setActiveWindow(&program.forms.show<app::frmMain>());
+        const QJsonObject variances =
+            named(QStringLiteral("Estimate reliability using variances (Cronbach's Alpha)"));
+        QVERIFY(ask(variances, Request::Activate));
         auto* alpha = program.forms.find<ui::frmAlpha>();
         QVERIFY(alpha != nullptr);
-        QCOMPARE(named(QStringLiteral("Estimate reliability using variances"))["role"].toString(),
-                 QStringLiteral("dialog"));
         QTRY_COMPARE(focusedName(), QStringLiteral("Enter the number of items:"));
-        typeInto(control(alpha, "txt1k"), "6");
-        typeInto(control(alpha, "txt1sv"), "4.5");
-        typeInto(control(alpha, "txt1siv"), "2.4");
-        QTest::keyClick(control(alpha, "txt1siv"), Qt::Key_Return);
-        QCOMPARE(field(QStringLiteral("Alpha:"))["value"].toString(), QStringLiteral("0.56"));
 
-        // A word where the count belongs: an alert with its text and its OK focused, and the
-        // windows under it refuse what the page asks of them.
-        QVERIFY(ask(field(QStringLiteral("Enter the number of items:")), Request::Focus));
         typeInto(control(alpha, "txt1k"), "x");
         QTest::keyClick(control(alpha, "txt1k"), Qt::Key_Return);
-        const QJsonObject box = find({{"role", "alertdialog"}});
-        QCOMPARE(box[QStringLiteral("name")].toString(), QStringLiteral("Mirtavo"));
-        QVERIFY(box[QStringLiteral("modal")].toBool());
-        QCOMPARE(namesOf(box, QStringLiteral("text")),
-                 QStringList{"Error occurs. Please check Help file."});
-        QTRY_COMPARE(focusedName(), QStringLiteral("OK"));
+        QCOMPARE(find({{"role", "alertdialog"}})[QStringLiteral("modal")], QJsonValue(true));
         QVERIFY(field(QStringLiteral("Alpha:"))[QStringLiteral("blocked")].toBool());
-        QVERIFY(!ask(named(variances), Request::Activate));
+        QVERIFY(!ask(variances, Request::Activate));
         QVERIFY(!ask(field(QStringLiteral("Enter the scale variance:")), Request::Focus));
         QVERIFY(!ask(named(QStringLiteral("Help")), Request::Activate));
 
-        // OK closes it, and the focus is back on the field, which the page may focus again.
         QVERIFY(ask(named(QStringLiteral("OK")), Request::Activate));
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
         QTRY_COMPARE(focusedName(), QStringLiteral("Enter the number of items:"));
-        QVERIFY(!field(QStringLiteral("Alpha:"))[QStringLiteral("blocked")].toBool());
         QVERIFY(ask(field(QStringLiteral("Enter the scale variance:")), Request::Focus));
         QCOMPARE(QApplication::focusWidget(), control(alpha, "txt1sv"));
 
-        // A closed window leaves the tree, and what was in it refuses every request.
         const QJsonObject result = field(QStringLiteral("Alpha:"));
         QVERIFY(alpha->close());
         releaseUnloadedWindows();
@@ -160,12 +117,10 @@ private slots:
         QTest::mouseClick(control<QPushButton>(&graph, "cmd5go"), Qt::LeftButton);
 
         const QJsonObject table = field(QStringLiteral("Reliability table"));
-        QCOMPARE(table[QStringLiteral("role")].toString(), QStringLiteral("textbox"));
         QVERIFY(table[QStringLiteral("multiline")].toBool());
         QVERIFY(!table[QStringLiteral("readonly")].toBool());
         QCOMPARE(table[QStringLiteral("value")].toString(),
                  control<QPlainTextEdit>(&graph, "txt5list")->toPlainText());
-        QVERIFY(table[QStringLiteral("value")].toString().contains(" 3\t\t.5625"));
 
         const QJsonObject picture = named(QStringLiteral("Reliability graph"));
         QCOMPARE(picture[QStringLiteral("role")].toString(), QStringLiteral("img"));
@@ -174,21 +129,17 @@ private slots:
             QStringLiteral("Reliability from 0 to 1 against the number of items of the range"));
         QVERIFY(picture[QStringLiteral("focusable")].toBool());
         // Where the picture stands, in screen pixels, for a magnifier to follow.
-        const QRect drawn(graph.findChild<QWidget*>("pic5graph")->mapToGlobal(QPoint()),
-                          graph.findChild<QWidget*>("pic5graph")->size());
+        auto* area = graph.findChild<QWidget*>("pic5graph");
         QCOMPARE(QRect(picture["x"].toInt(), picture["y"].toInt(), picture["width"].toInt(),
                        picture["height"].toInt()),
-                 drawn);
+                 QRect(area->mapToGlobal(QPoint()), area->size()));
 
         // The graph's menu is a menu while it is open; its one item copies the picture.
-        auto* area = graph.findChild<QWidget*>("pic5graph");
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, area->rect().center(),
                                   area->mapToGlobal(area->rect().center()));
         QApplication::sendEvent(area, &menuKey);
         QCOMPARE(find({{"role", "menu"}})[QStringLiteral("children")].toArray(),
-                 QJsonArray{named(QStringLiteral("Copy graph"))});
-        QCOMPARE(named(QStringLiteral("Copy graph"))[QStringLiteral("role")].toString(),
-                 QStringLiteral("menuitem"));
+                 QJsonArray{find({{"role", "menuitem"}, {"name", "Copy graph"}})});
         QGuiApplication::clipboard()->clear();
         QVERIFY(ask(named(QStringLiteral("Copy graph")), Request::Activate));
         QVERIFY(!QGuiApplication::clipboard()->image().isNull());

@@ -192,8 +192,7 @@ class MirtavoPage:
 
     def mirror(self):
         """The mirror of the windows for screen readers, as the page's elements hold it: each
-        element's role, name, text, checked and inert state, its depth, and whether it has the
-        page's focus."""
+        element's role, name, text and inert state, its depth, and whether it has the focus."""
         return self.engine.script("""
             const found = [];
             const walk = (element, depth) => {
@@ -201,9 +200,7 @@ class MirtavoPage:
                 found.push({role: child.getAttribute("role") || "", depth,
                             name: child.getAttribute("aria-label") || "",
                             text: child.children.length ? "" : child.textContent,
-                            checked: child.getAttribute("aria-checked") === "true",
-                            inert: child.inert, focused: document.activeElement === child,
-                            id: child.id});
+                            inert: child.inert, focused: document.activeElement === child});
                 walk(child, depth + 1);
               }
             };
