@@ -12,6 +12,7 @@
 #include "ui/messagebox.h"
 #ifdef Q_OS_WASM
 #include "ui/pageaccessibility.h"
+#include "ui/pageinput.h"
 #endif
 #include "ui/quit.h"
 #include "ui/screen.h"
@@ -60,6 +61,9 @@ int main(int argc, char* argv[]) {
             stderr);
         return EXIT_FAILURE;
     }
+#ifdef Q_OS_WASM
+    ui::leaveTheKeyboardToThePage();
+#endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirtavo"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
@@ -69,6 +73,7 @@ int main(int argc, char* argv[]) {
     ui::installFontSubstitutes();
 #ifdef Q_OS_WASM
     ui::mirrorAccessibleTreeInPage();
+    ui::takeInputFromPage(application);
 #endif
 
     ui::DesktopScreen screen;

@@ -58,7 +58,7 @@ function(mirtavo_install_web_page target)
     install(TARGETS ${target} RUNTIME DESTINATION .)
     install(FILES ${program}.wasm ${MIRTAVO_QT_LOADER}
                   ${page}/index.html ${page}/service-worker.js
-                  ${web}/page.js ${web}/mirror.js ${web}/page.css ${web}/manifest.webmanifest
+                  ${web}/page.js ${web}/mirror.js ${web}/keyboard.js ${web}/page.css ${web}/manifest.webmanifest
             DESTINATION .)
     # For hosts that serve files compressed ahead of time (nginx's gzip_static and brotli_static,
     # Apache's rewrite rules, Caddy's precompressed).

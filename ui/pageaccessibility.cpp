@@ -21,7 +21,8 @@ EM_JS(void, sendToMirror, (const char* windows), {
 
 EM_JS(void, connectMirror, (), {
     if (window.mirtavoMirror) {
-        window.mirtavoMirror.connect((id, request) => Module._mirtavoAccessibleRequest(id, request));
+        window.mirtavoMirror.connect((id, request) => Module._mirtavoAccessibleRequest(id, request),
+                                     () => Module._mirtavoSendAccessibleTree());
     }
 });
 // clang-format on
@@ -39,19 +40,23 @@ namespace {
 
 bool sendPending = false;
 
-void send() {
+}  // namespace
+
+void sendTree() {
     sendPending = false;
     const QByteArray windows =
         QJsonDocument(accessible::describeWindows()).toJson(QJsonDocument::Compact);
     sendToMirror(windows.constData());
 }
 
+namespace {
+
 // A click or a key may bring dozens of events, and a window may be half built or half gone
 // when they come: the tree is read once they have all come, when the program is idle again.
 void scheduleSend(QAccessibleEvent* /*event*/) {
     if (!sendPending) {
         sendPending = true;
-        QTimer::singleShot(0, &send);
+        QTimer::singleShot(0, &sendTree);
     }
 }
 
@@ -72,3 +77,7 @@ void mirrorAccessibleTreeInPage() {
 }
 
 }  // namespace ui
+
+// The page asks for the tree at once when it must act within the user's tap (web/keyboard.js):
+// a browser opens its on-screen keyboard only then.
+extern "C" EMSCRIPTEN_KEEPALIVE void mirtavoSendAccessibleTree() { ui::sendTree(); }

@@ -8,4 +8,8 @@ namespace ui {
 // an element) carried out on the control it mirrors. Called once, before any window is shown.
 void mirrorAccessibleTreeInPage();
 
+// Sends the tree now rather than once the program is idle: for the page, which must act on it
+// within the user's tap.
+void sendTree();
+
 }  // namespace ui

@@ -38,7 +38,9 @@
   const elements = new Map();
   let shown = [];
   let request = () => 0;
+  let sendNow = () => {};
   let movingFocus = false;
+  const listeners = [];
 
   function setAttribute(element, name, value) {
     if (value === null || value === undefined || value === false) {
@@ -154,6 +156,14 @@
       }
     }
     followFocus(windows);
+    const focused = focusedNode(windows);
+    listeners.forEach((listener) => listener(focused));
+  }
+
+  // The tree as the program has it at this moment, and the node with the program's focus.
+  function refresh() {
+    sendNow();
+    return focusedNode(shown);
   }
 
   function clear() {
@@ -198,8 +208,13 @@
 
   window.mirtavoMirror = {
     update,
-    connect(send) {
+    refresh,
+    followFocus: () => followFocus(shown),
+    // Each update calls the listener with the node that has the program's focus, or null.
+    onUpdate: (listener) => listeners.push(listener),
+    connect(send, sendTree) {
       request = send;
+      sendNow = sendTree;
     },
   };
 })();

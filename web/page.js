@@ -118,6 +118,16 @@
     }
   }
 
+  // A phone's screen is narrower than the widest window (the table's, 614 pixels with its
+  // frame). There the page is laid out that wide and shown scaled down to the screen, so every
+  // window stands whole where the centring rule puts it, and pinch zoom still enlarges it.
+  function fitNarrowScreens() {
+    const narrowest = 640;
+    if (screen.width < narrowest) {
+      document.querySelector("meta[name=viewport]").content = `width=${narrowest}`;
+    }
+  }
+
   function start() {
     showOnly("loading");
     const loader = QtLoader({
@@ -146,6 +156,7 @@
   canvas.addEventListener("contextmenu", (event) => event.preventDefault());
   answerEveryPermissionQuery();
   nameTheTabKey();
+  fitNarrowScreens();
 
   start();
 })();

@@ -1,13 +1,18 @@
 // Every window works from the keyboard alone: Tab visits its controls in the designed order and
 // comes back round to the first, Enter in any input field of a computation window presses its
 // go button, the window's default button, and Enter or Space on a focused push button presses
-// that button.
+// that button. What an on-screen keyboard's input method hands over lands in the focused field
+// as typed, and no scroll bar opens a menu that would wait for the user.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 
 #include <utility>
 #include <vector>
@@ -15,12 +20,15 @@
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
 #include "harness.h"
+#include "tests/support/ownmessages.h"
 #include "ui/fonts.h"
 #include "ui/frmAlpha.h"
 #include "ui/frmGraph.h"
 #include "ui/frmItemneed.h"
 #include "ui/frmRfromal.h"
 #include "ui/frmSbalpha.h"
+#include "ui/textentry.h"
+#include "ui/waitingmenus.h"
 
 using namespace testing_ui;
 
@@ -164,6 +172,87 @@ private slots:
         pressKey(help, key);
         QVERIFY(h.forms.find<app::frmHelp>() != nullptr);
         QVERIFY(h.forms.find<app::frmHelp>()->isVisible());
+    }
+
+    // Each step commits ("=") or composes ("~") a text in the scale variance field, whose "9" is
+    // selected; Enter then gives alpha, or for a text that is no number the window's message.
+    void anInputMethodsTextLandsInTheFocusedFieldAsTyped_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("alpha");
+        QTest::newRow("a commit") << QStringList{"=4.5"} << "4.5"
+                                  << "0.56";
+        QTest::newRow("one character at a time") << QStringList{"=4", "=.", "=5"} << "4.5"
+                                                 << "0.56";
+        QTest::newRow("a composition given up") << QStringList{"=4", "~.7", "="} << "4"
+                                                << "0.48";
+        QTest::newRow("a composed letter") << QStringList{"~e", "~\u00e9", "=\u00e9"} << "\u00e9"
+                                           << "";
+        QTest::newRow("a full-width digit") << QStringList{"=\uff16"} << "\uff16"
+                                            << "";
+    }
+    void anInputMethodsTextLandsInTheFocusedFieldAsTyped() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, typed);
+        QFETCH(QString, alpha);
+        Harness h;
+        auto& window = h.forms.show<ui::frmAlpha>();
+        QApplication::setActiveWindow(&window);
+        typeInto(control(&window, "txt1k"), "6");
+        typeInto(control(&window, "txt1siv"), "2.4");
+        QLineEdit* field = control(&window, "txt1sv");
+        typeInto(field, "9");
+        field->selectAll();
+        field->setFocus();
+        for (const QString& step : steps) {
+            const auto entry =
+                step.startsWith('~') ? ui::TextEntry::Compose : ui::TextEntry::Commit;
+            QVERIFY(ui::enterText(step.mid(1), entry));
+        }
+        QCOMPARE(field->text(), typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(control(&window, "txt1alpha")->text(), alpha);
+        QCOMPARE(h.messages.shown.size(), alpha.isEmpty() ? 1 : 0);
+        if (alpha.isEmpty()) {
+            QVERIFY(check::isOwnMessage(check::Window::Alpha, h.messages.shown[0].toStdString()));
+        }
+
+        // Where the focus is on no field, nothing takes the text.
+        control<QPushButton>(&window, "cmd1go")->setFocus();
+        QVERIFY(!ui::enterText(QStringLiteral("7"), ui::TextEntry::Commit));
+        QCOMPARE(field->text(), typed);
+    }
+
+    // A scroll bar's menu would wait in a nested event loop, which in a browser never returns;
+    // a field's menu does not wait, and stays.
+    void onlyMenusThatWaitAreRefused_data() {
+        QTest::addColumn<bool>("onScrollBar");
+        QTest::newRow("the help text's scroll bar") << true;
+        QTest::newRow("the help text") << false;
+    }
+    void onlyMenusThatWaitAreRefused() {
+        QFETCH(bool, onScrollBar);
+        static bool installed = false;
+        if (!std::exchange(installed, true)) {
+            ui::refuseMenusThatWait(*qApp);
+        }
+        Harness h;
+        auto* text = control<QPlainTextEdit>(&h.forms.show<app::frmHelp>(), "txtHelp");
+        QWidget* target =
+            onScrollBar ? static_cast<QWidget*>(text->verticalScrollBar()) : text->viewport();
+        bool opened = false;
+        // Closes a menu that waits, so that the test ends either way.
+        QTimer::singleShot(100, [&opened] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                opened = true;
+                menu->close();
+            }
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, target->rect().center(),
+                                target->mapToGlobal(target->rect().center()));
+        QApplication::sendEvent(target, &click);
+        QTest::qWait(200);
+        QCOMPARE(opened, !onScrollBar);
     }
 
 private:

@@ -192,20 +192,24 @@ class MirtavoPage:
 
     def mirror(self):
         """The mirror of the windows for screen readers, as the page's elements hold it: each
-        element's role, name, text and inert state, its depth, and whether it has the focus."""
+        element's role, name, text and inert state, its depth, whether it has the focus, and
+        where it stands on the page (x, y, width, height)."""
         return self.engine.script("""
             const found = [];
-            const walk = (element, depth) => {
+            const walk = (element, depth, left, top) => {
               for (const child of element.children) {
+                const x = left + parseFloat(child.style.left), y = top + parseFloat(child.style.top);
                 found.push({role: child.getAttribute("role") || "", depth,
                             name: child.getAttribute("aria-label") || "",
                             text: child.children.length ? "" : child.textContent,
-                            inert: child.inert, focused: document.activeElement === child});
-                walk(child, depth + 1);
+                            inert: child.inert, focused: document.activeElement === child,
+                            x, y, width: parseFloat(child.style.width),
+                            height: parseFloat(child.style.height)});
+                walk(child, depth + 1, x, y);
               }
             };
             const mirror = document.getElementById("mirror");
-            if (mirror) { walk(mirror, 0); }
+            if (mirror) { walk(mirror, 0, 0, 0); }
             return found;""")
 
     def click_mirrored(self, role, name):

@@ -21,7 +21,9 @@ Unsupported.
     engine = start("firefox")            or Chromium(), Firefox(), WebKit()
 
 Chromium is headless, with WebGL drawn in software; Chromium(webgl=False) is a browser without
-WebGL at all.
+WebGL at all; Chromium(device=TouchDevice(...)) is that device's browser, a touch screen with its
+user agent and platform, where touch(x, y, seconds), key(key, text) and the input method's
+commit(text) and compose(text) type as its on-screen keyboard does.
 """
 
 import base64
@@ -217,13 +219,33 @@ class SeleniumEngine(Engine):
             self.driver = None
 
 
+class TouchDevice:
+    """A touch screen's browser as DevTools emulates it: its user agent and platform, five touch
+    points, and for a phone its small screen, laid out as a phone's browser lays out a page."""
+
+    def __init__(self, name, platform, user_agent, width, height, phone=False):
+        self.name, self.platform, self.user_agent = name, platform, user_agent
+        self.width, self.height, self.phone = width, height, phone
+
+    def emulate(self, cdp):
+        cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        cdp("Emulation.setUserAgentOverride",
+            {"userAgent": self.user_agent, "platform": self.platform})
+        if self.phone:
+            cdp("Emulation.setDeviceMetricsOverride", {
+                "width": self.width, "height": self.height, "deviceScaleFactor": 3,
+                "mobile": True})
+
+
 class Chromium(SeleniumEngine):
     """Headless Chromium through chromedriver, its accessibility tree through DevTools."""
 
     name = "chromium"
     can_read_accessibility_tree = True
 
-    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", webgl=True):
+    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", webgl=True, device=None):
+        if device:
+            width, height = device.width, device.height
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         # WebGL drawn in software, as no GPU is at hand; no requests of Chromium's own.
@@ -245,9 +267,43 @@ class Chromium(SeleniumEngine):
         self.errors = []
         try:
             self._sized(width, height)
+            if device:
+                device.emulate(self.cdp)
         except Exception:
             self.quit()
             raise
+
+    def cdp(self, method, params):
+        return self.driver.execute_cdp_cmd(method, params)
+
+    def touch(self, x, y, seconds=0.05):
+        """A finger on a point of the page (CSS pixels of its layout) for so long, then lifted."""
+        point = {"x": x, "y": y}
+        self.cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [point]})
+        time.sleep(seconds)
+        self.cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+
+    def context_click(self, x, y):
+        """A right click at a point of the page's layout, straight through DevTools."""
+        for kind in ("mousePressed", "mouseReleased"):
+            self.cdp("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y,
+                                                  "button": "right", "clickCount": 1})
+
+    def key(self, key, text="", code=None, key_code=0):
+        """A key as an on-screen keyboard that names its keys sends it, with its text."""
+        for kind in ("keyDown", "keyUp"):
+            self.cdp("Input.dispatchKeyEvent", {
+                "type": kind, "key": key, "code": code or key, "text": text if kind == "keyDown" else "",
+                "windowsVirtualKeyCode": key_code})
+
+    def commit(self, text):
+        """Text an input method settles on, with no key of its own."""
+        self.cdp("Input.insertText", {"text": text})
+
+    def compose(self, text):
+        """Text an input method is still composing."""
+        self.cdp("Input.imeSetComposition",
+                 {"text": text, "selectionStart": len(text), "selectionEnd": len(text)})
 
     def open(self, url):
         # Clipboard reads need the permission a user would grant; it is kept per origin, which

@@ -13,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 from selenium.webdriver.common.keys import Keys
@@ -25,6 +26,29 @@ ENGINE = sys.argv[2] if len(sys.argv) > 2 else "chromium"
 MAIN_TITLE = "Mirtavo -- Reliability Computation"
 OPTION1 = "Estimate reliability using variances (Cronbach's Alpha)"
 OPTION2 = "Estimate reliability using inter-item r (Spearman-Brown)"
+OPTION5 = "Table and graph reliability as a function of the number of items"
+ALPHA_FIELDS = ("Enter the number of items:", "Enter the scale variance:",
+                "Enter the sum of variance of the individual items:")
+
+# The touch screens users meet the page on, and how each one's on-screen keyboard types: with
+# key events that carry their text (iOS), or through an input method that commits and composes
+# text no key names (Android, ChromeOS).
+WEBKIT_ON_ARM = "AppleWebKit/537.36 (KHTML, like Gecko) Chrome/156.0.0.0"
+TOUCH_SCREENS = [
+    (engines.TouchDevice("iPad", "MacIntel", "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) "
+                         "AppleWebKit/605.1.15 (KHTML, like Gecko) Version/18.0 Safari/605.1.15",
+                         1024, 768), "keys"),
+    (engines.TouchDevice("Android tablet", "Linux armv8l", "Mozilla/5.0 (Linux; Android 14; "
+                         f"SM-X710) {WEBKIT_ON_ARM} Safari/537.36", 1280, 800), "input method"),
+    (engines.TouchDevice("Chromebook in tablet mode", "Linux x86_64", "Mozilla/5.0 (X11; CrOS "
+                         f"x86_64 16181.61.0) {WEBKIT_ON_ARM} Safari/537.36", 1280, 800),
+     "input method"),
+    (engines.TouchDevice("phone", "Linux armv8l", "Mozilla/5.0 (Linux; Android 14; Pixel 8) "
+                         f"{WEBKIT_ON_ARM} Mobile Safari/537.36", 390, 844, phone=True),
+     "input method"),
+]
+# Key names and codes of what the tests type by key.
+KEY_CODES = {".": ("Period", 190), "Backspace": ("Backspace", 8), "Enter": ("Enter", 13)}
 
 
 def similar(colour, other):
@@ -326,6 +350,125 @@ class PageTest(unittest.TestCase):
         self.assertIn("Start Mirtavo again", ended)
         self.assertEqual(self.page.mirror(), [])
         self.assertNoConsoleErrors()
+
+    def test_touch_screens(self):
+        if ENGINE != "chromium":
+            self.skipTest("only Chromium's automation emulates a touch screen, its platform and "
+                          "an input method")
+        for device, typing in TOUCH_SCREENS:
+            with self.subTest(device.name):
+                try:
+                    self.walk_on_touch_screen(device, typing)
+                finally:
+                    self.engine.quit()
+                    self.engine = None
+
+    def walk_on_touch_screen(self, device, typing):
+        """Taps the alpha window open and each field, types there as the device's keyboard does
+        (Backspace once), Enter gives alpha; long presses and right clicks on a field and on the
+        table's scroll bar leave the program answering; every window stands whole."""
+        self.engine = engines.Chromium(device=device)
+        self.page = MirtavoPage(self.engine, self.server.url)
+        self.page.open()
+        self.assertFocusInMirror("radio", OPTION2)
+        if device.phone:
+            self.assertEqual(self.page.page_size()[0], 640, "laid out as wide as the windows")
+        self.tap("radio", OPTION1)
+        for name, text in zip(ALPHA_FIELDS, ("6", "4.5", "2.44")):
+            self.tap("textbox", name)
+            wait_until(lambda: self.keyboard_field() == name, 10, f"the keyboard on {name!r}")
+            self.type_on_screen(typing, text)
+        self.erase_on_screen(typing)
+        self.key("Enter")
+        self.assertMirroredText("Alpha:", "0.56")
+        self.assertMirroredText(ALPHA_FIELDS[2], "2.4")
+        self.tap("button", "Run")
+        wait_until(lambda: self.keyboard_field() is None, 10, "the keyboard to close")
+
+        self.tap("textbox", ALPHA_FIELDS[0])
+        self.long_press_and_right_click(self.mirrored("textbox", ALPHA_FIELDS[0]))
+        self.key("Escape", code="Escape", key_code=27)
+        self.type_on_screen(typing, "7")
+        wait_until(lambda: self.mirrored("textbox", ALPHA_FIELDS[0])["text"].endswith("7"), 10,
+                   "the 7 typed after the field's menu")
+        self.tap("radio", OPTION5, left=True)
+        self.type_on_screen(typing, ".3")
+        for text in ("1", "51"):
+            self.key("Tab", code="Tab", key_code=9)
+            self.type_on_screen(typing, text)
+        self.key("Enter")
+        wait_until(lambda: ".5625" in self.mirrored("textbox", "Reliability table")["text"], 10,
+                   "the table")
+        table = self.mirrored("textbox", "Reliability table")
+        self.long_press_and_right_click({**table, "x": table["x"] + table["width"] - 9,
+                                         "width": 8})
+        self.page.click_mirrored("radio", OPTION1)
+        wait_until(lambda: self.keyboard_field() == ALPHA_FIELDS[0], 10, "the alpha window")
+        width, height = self.page.page_size()
+        for window in mirrored(self.page.mirror(), "dialog"):
+            inside = (0 <= window["x"] and window["x"] + window["width"] <= width and
+                      0 <= window["y"] and window["y"] + window["height"] <= height)
+            self.assertTrue(inside, f"{window['name']} stands whole on the page")
+        self.assertNoConsoleErrors()
+
+    def mirrored(self, role, name):
+        return wait_until(lambda: mirrored(self.page.mirror(), role, name), 10,
+                          f"the {role} {name!r}")[0]
+
+    def tap(self, role, name, left=False):
+        """A tap on a control, at its middle or at its left end (an option's button)."""
+        element = self.mirrored(role, name)
+        x = element["x"] + (8 if left else element["width"] / 2)
+        self.engine.touch(x, element["y"] + element["height"] / 2)
+        time.sleep(0.2)
+
+    def long_press_and_right_click(self, element):
+        x, y = element["x"] + element["width"] / 2, element["y"] + element["height"] / 2
+        self.engine.touch(x, y, seconds=1.2)
+        self.engine.context_click(x, y)
+        time.sleep(0.2)
+
+    def keyboard_field(self):
+        """The name of the field the page's keyboard field stands for, if it has the focus."""
+        return self.engine.script(
+            "const field = document.activeElement;"
+            "return field && field.id === 'keyboard-field' && !field.hidden ?"
+            "  field.getAttribute('aria-label') : null;")
+
+    def key(self, name, text="", code=None, key_code=0):
+        code, key_code = KEY_CODES.get(name, (code, key_code))
+        self.engine.key(name, {"Enter": "\r"}.get(name, text), code, key_code)
+        time.sleep(0.05)
+
+    def type_on_screen(self, typing, text):
+        """Types as an on-screen keyboard does: key by key with their text; or through an input
+        method, a number at once, or composed before it is committed."""
+        if typing == "keys":
+            for character in text:
+                code, key_code = KEY_CODES.get(character, (f"Digit{character}", ord(character)))
+                self.engine.key(character, character, code, key_code)
+        elif len(text) > 2:
+            for end in range(1, len(text) + 1):
+                self.engine.compose(text[:end])
+            self.engine.commit(text)
+        else:
+            for character in text:
+                self.engine.commit(character)
+        time.sleep(0.1)
+
+    def erase_on_screen(self, typing):
+        """Backspace: a key, or an input method's deletion, which names no key."""
+        if typing == "keys":
+            self.key("Backspace")
+        else:
+            self.engine.script("document.activeElement.dispatchEvent(new InputEvent("
+                               "'beforeinput', {inputType: 'deleteContentBackward',"
+                               " cancelable: true, bubbles: true}))")
+        time.sleep(0.1)
+
+    def assertMirroredText(self, name, text):
+        wait_until(lambda: self.mirrored("textbox", name)["text"] == text, 10,
+                   f"{text!r} in {name!r}")
 
     def test_an_update_runs_one_build_and_starts_offline(self):
         """The next build put in the place of the first: every visit runs the files of one build,

@@ -1,7 +1,8 @@
 """Screenshots of the browser build's windows, each cropped to its window with a margin of the
 page around it: in headless Chromium the main window, alpha with a result, a message box, and
 the table and graph for items 1 to 51; in Firefox and WebKit the alpha window, to set beside
-Chromium's (alpha-firefox.png, alpha-webkit.png).
+Chromium's (alpha-firefox.png, alpha-webkit.png); and the whole page on a phone, 390 pixels
+wide, with the alpha window's result (phone.png).
 
     screenshots.py SITE OUTPUT_FOLDER
 """
@@ -14,6 +15,7 @@ import time
 from selenium.webdriver.common.keys import Keys
 
 import engines
+import page_test
 from browser import ALPHA_CLIENT, GRAPH_CLIENT, Desktop, MirtavoPage, StaticServer
 
 MARGIN = 12
@@ -62,6 +64,25 @@ def photograph(engine, url, out, suffix=""):
     print(f"  {out / 'page.png'}")
 
 
+def photograph_phone(url, out):
+    """The page on a phone, scaled down to its screen: alpha typed in through the on-screen
+    keyboard's input method."""
+    device = next(d for d, _ in page_test.TOUCH_SCREENS if d.phone)
+    with engines.Chromium(device=device) as engine:
+        page = MirtavoPage(engine, url)
+        page.open()
+        page.wait_for_main_window()
+        page.click_mirrored("radio", page_test.OPTION1)
+        for text in ("6", "4.5", "2.4"):
+            time.sleep(0.3)
+            engine.commit(text)
+            engine.key("Tab", code="Tab", key_code=9)
+        engine.key("Enter", "\r", "Enter", 13)
+        time.sleep(0.5)
+        page.screenshot(out / "phone.png")
+        print(f"  {out / 'phone.png'}")
+
+
 def main():
     site, out = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     out.mkdir(parents=True, exist_ok=True)
@@ -70,6 +91,7 @@ def main():
         for name in engines.ENGINES:
             with engines.start(name) as engine:
                 photograph(engine, server.url, out, "" if name == "chromium" else f"-{name}")
+        photograph_phone(server.url, out)
     finally:
         server.stop()
 
