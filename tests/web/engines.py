@@ -21,9 +21,10 @@ Unsupported.
     engine = start("firefox")            or Chromium(), Firefox(), WebKit()
 
 Chromium is headless, with WebGL drawn in software; Chromium(webgl=False) is a browser without
-WebGL at all; Chromium(device=TouchDevice(...)) is that device's browser, a touch screen with its
-user agent and platform, where touch(x, y, seconds), key(key, text) and the input method's
-commit(text) and compose(text) type as its on-screen keyboard does.
+WebGL at all. Chromium(device=TouchDevice(...)) and Firefox(device=...) are that device's
+browser, a touch screen with its user agent and platform, where touch(x, y, seconds) and
+key(key, text, code, key_code) tap and type as its on-screen keyboard does, and in Chromium the
+input method's commit(text) and compose(text).
 """
 
 import base64
@@ -139,9 +140,13 @@ class Engine:
     can_read_accessibility_tree = False
     has_webgl = True
     has_service_worker = True
+    can_emulate_touch = False
+    can_emulate_input_method = False
+    can_emulate_phone = False
     CAPABILITIES = ("can_read_clipboard", "can_write_clipboard", "can_context_click",
                     "can_read_console", "can_read_accessibility_tree", "has_webgl",
-                    "has_service_worker")
+                    "has_service_worker", "can_emulate_touch", "can_emulate_input_method",
+                    "can_emulate_phone")
 
     def accessibility_tree(self):
         raise Unsupported(f"{self.name} does not show its accessibility tree to a test")
@@ -232,9 +237,15 @@ class TouchDevice:
         cdp("Emulation.setUserAgentOverride",
             {"userAgent": self.user_agent, "platform": self.platform})
         if self.phone:
+            # A phone's pixels are small: three to a CSS pixel.
             cdp("Emulation.setDeviceMetricsOverride", {
                 "width": self.width, "height": self.height, "deviceScaleFactor": 3,
                 "mobile": True})
+
+    def firefox_prefs(self):
+        return {"dom.maxtouchpoints.testing.value": 5, "dom.w3c_touch_events.enabled": 1,
+                "general.platform.override": self.platform,
+                "general.useragent.override": self.user_agent}
 
 
 class Chromium(SeleniumEngine):
@@ -242,6 +253,7 @@ class Chromium(SeleniumEngine):
 
     name = "chromium"
     can_read_accessibility_tree = True
+    can_emulate_touch = can_emulate_input_method = can_emulate_phone = True
 
     def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", webgl=True, device=None):
         if device:
@@ -447,6 +459,10 @@ FIREFOX_PREFS = {
 }
 
 
+WEBDRIVER_KEYS = {"Backspace": "\ue003", "Tab": "\ue004", "Enter": "\ue007",
+                  "Escape": "\ue00c"}
+
+
 def user_js(prefs):
     return "".join(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n"
                    for name, value in prefs.items())
@@ -456,14 +472,18 @@ class Firefox(Engine):
     """Firefox ESR through WebDriver BiDi over a WebSocket."""
 
     name = "firefox"
+    can_emulate_touch = True
 
-    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US"):
+    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", device=None):
         self.socket = None
         self.process = None
         self.next_id = 0
         self.errors = []
         self.display = VirtualDisplay()
         self.profile = pathlib.Path(tempfile.mkdtemp(prefix="mirtavo-firefox-"))
+        self.device_prefs = device.firefox_prefs() if device else {}
+        if device:
+            width, height = device.width, device.height
         try:
             self._start(language)
             self._begin_session(width, height)
@@ -472,7 +492,7 @@ class Firefox(Engine):
             raise
 
     def _start(self, language):
-        prefs = {**FIREFOX_PREFS, "intl.accept_languages": language}
+        prefs = {**FIREFOX_PREFS, "intl.accept_languages": language, **self.device_prefs}
         (self.profile / "user.js").write_text(user_js(prefs))
         log = self.profile / "firefox.log"
         with open(log, "wb") as output:
@@ -576,6 +596,20 @@ class Firefox(Engine):
         for key in "".join(keys):
             strokes += [{"type": "keyDown", "value": key}, {"type": "keyUp", "value": key}]
         self._perform({"type": "key", "id": "keyboard", "actions": strokes})
+
+    def touch(self, x, y, seconds=0.05):
+        self._perform({"type": "pointer", "id": "finger", "parameters": {"pointerType": "touch"},
+                       "actions": [{"type": "pointerMove", "x": round(x), "y": round(y)},
+                                   {"type": "pointerDown", "button": 0},
+                                   {"type": "pause", "duration": round(seconds * 1000)},
+                                   {"type": "pointerUp", "button": 0}]})
+
+    def context_click(self, x, y):
+        self.click(x, y, "right")
+
+    def key(self, key, text="", code=None, key_code=0):
+        """WebDriver names keys by their text, and the others by code points of its own."""
+        self.keys(WEBDRIVER_KEYS.get(key, key))
 
     def chord(self, modifier, key):
         self._perform({"type": "key", "id": "keyboard", "actions": [

@@ -352,10 +352,15 @@ class PageTest(unittest.TestCase):
         self.assertNoConsoleErrors()
 
     def test_touch_screens(self):
-        if ENGINE != "chromium":
-            self.skipTest("only Chromium's automation emulates a touch screen, its platform and "
-                          "an input method")
+        engine = engines.ENGINES[ENGINE]
         for device, typing in TOUCH_SCREENS:
+            lacks = [what for what, needed, can in (
+                ("a touch screen", True, engine.can_emulate_touch),
+                ("an input method", typing == "input method", engine.can_emulate_input_method),
+                ("a phone's screen", device.phone, engine.can_emulate_phone)) if needed and not can]
+            if lacks:
+                self.note(f"the {device.name}", f"its automation cannot emulate {lacks[0]}")
+                continue
             with self.subTest(device.name):
                 try:
                     self.walk_on_touch_screen(device, typing)
@@ -367,7 +372,7 @@ class PageTest(unittest.TestCase):
         """Taps the alpha window open and each field, types there as the device's keyboard does
         (Backspace once), Enter gives alpha; long presses and right clicks on a field and on the
         table's scroll bar leave the program answering; every window stands whole."""
-        self.engine = engines.Chromium(device=device)
+        self.engine = engines.start(ENGINE, device=device)
         self.page = MirtavoPage(self.engine, self.server.url)
         self.page.open()
         self.assertFocusInMirror("radio", OPTION2)
