@@ -50,9 +50,10 @@
   }
 
   function leave() {
+    const focused = document.activeElement === field;
+    field.blur();
     field.hidden = true;
-    if (document.activeElement === field) {
-      field.blur();
+    if (focused) {
       mirror.followFocus();
     }
   }
@@ -106,7 +107,10 @@
         ...{ key, code, location, repeat, shiftKey, ctrlKey, altKey, metaKey },
         ...{ bubbles: true, cancelable: true, composed: true },
       });
-      if (!canvas.dispatchEvent(copy)) {
+      // The program has the key; only the clipboard's own keys, which the program leaves to
+      // the browser, may still do what the browser does with them (Tab would move its focus).
+      const clipboardKey = (ctrlKey || metaKey) && ["c", "x", "v"].includes(key.toLowerCase());
+      if (!canvas.dispatchEvent(copy) || !clipboardKey) {
         event.preventDefault();
       }
     });
