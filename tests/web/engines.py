@@ -22,12 +22,12 @@ Unsupported.
 
 Chromium is headless, with WebGL drawn in software; Chromium(webgl=False) is a browser without
 WebGL at all. Chromium(device=TouchDevice(...)) and Firefox(device=...) are that device's
-browser, a touch screen with its user agent and platform, where touch(x, y, seconds) and
-key(key, text, code, key_code) tap and type as its on-screen keyboard does, and in Chromium the
-input method's commit(text) and compose(text).
+browser, where touch(x, y, seconds) taps, and in Chromium an input method commit(text)s and
+compose(text)s.
 """
 
 import base64
+import dataclasses
 import json
 import math
 import os
@@ -224,28 +224,18 @@ class SeleniumEngine(Engine):
             self.driver = None
 
 
+@dataclasses.dataclass
 class TouchDevice:
-    """A touch screen's browser as DevTools emulates it: its user agent and platform, five touch
-    points, and for a phone its small screen, laid out as a phone's browser lays out a page."""
+    """A touch screen's browser: its user agent and platform with five touch points; a phone's
+    also its small screen, laid out as a phone's browser lays out a page, with three pixels to
+    a CSS pixel."""
 
-    def __init__(self, name, platform, user_agent, width, height, phone=False):
-        self.name, self.platform, self.user_agent = name, platform, user_agent
-        self.width, self.height, self.phone = width, height, phone
-
-    def emulate(self, cdp):
-        cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
-        cdp("Emulation.setUserAgentOverride",
-            {"userAgent": self.user_agent, "platform": self.platform})
-        if self.phone:
-            # A phone's pixels are small: three to a CSS pixel.
-            cdp("Emulation.setDeviceMetricsOverride", {
-                "width": self.width, "height": self.height, "deviceScaleFactor": 3,
-                "mobile": True})
-
-    def firefox_prefs(self):
-        return {"dom.maxtouchpoints.testing.value": 5, "dom.w3c_touch_events.enabled": 1,
-                "general.platform.override": self.platform,
-                "general.useragent.override": self.user_agent}
+    name: str
+    platform: str
+    user_agent: str
+    width: int
+    height: int
+    phone: bool = False
 
 
 class Chromium(SeleniumEngine):
@@ -280,33 +270,28 @@ class Chromium(SeleniumEngine):
         try:
             self._sized(width, height)
             if device:
-                device.emulate(self.cdp)
+                self._emulate(device)
         except Exception:
             self.quit()
             raise
+
+    def _emulate(self, device):
+        self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        self.cdp("Emulation.setUserAgentOverride",
+                 {"userAgent": device.user_agent, "platform": device.platform})
+        if device.phone:
+            self.cdp("Emulation.setDeviceMetricsOverride", {
+                "width": device.width, "height": device.height, "deviceScaleFactor": 3,
+                "mobile": True})
 
     def cdp(self, method, params):
         return self.driver.execute_cdp_cmd(method, params)
 
     def touch(self, x, y, seconds=0.05):
-        """A finger on a point of the page (CSS pixels of its layout) for so long, then lifted."""
-        point = {"x": x, "y": y}
-        self.cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [point]})
+        """A finger on a point of the page's layout (CSS pixels) for so long."""
+        self.cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
         time.sleep(seconds)
         self.cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
-
-    def context_click(self, x, y):
-        """A right click at a point of the page's layout, straight through DevTools."""
-        for kind in ("mousePressed", "mouseReleased"):
-            self.cdp("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y,
-                                                  "button": "right", "clickCount": 1})
-
-    def key(self, key, text="", code=None, key_code=0):
-        """A key as an on-screen keyboard that names its keys sends it, with its text."""
-        for kind in ("keyDown", "keyUp"):
-            self.cdp("Input.dispatchKeyEvent", {
-                "type": kind, "key": key, "code": code or key, "text": text if kind == "keyDown" else "",
-                "windowsVirtualKeyCode": key_code})
 
     def commit(self, text):
         """Text an input method settles on, with no key of its own."""
@@ -459,10 +444,6 @@ FIREFOX_PREFS = {
 }
 
 
-WEBDRIVER_KEYS = {"Backspace": "\ue003", "Tab": "\ue004", "Enter": "\ue007",
-                  "Escape": "\ue00c"}
-
-
 def user_js(prefs):
     return "".join(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n"
                    for name, value in prefs.items())
@@ -481,7 +462,11 @@ class Firefox(Engine):
         self.errors = []
         self.display = VirtualDisplay()
         self.profile = pathlib.Path(tempfile.mkdtemp(prefix="mirtavo-firefox-"))
-        self.device_prefs = device.firefox_prefs() if device else {}
+        # Its preferences make it a touch screen's browser.
+        self.device_prefs = {} if not device else {
+            "dom.maxtouchpoints.testing.value": 5, "dom.w3c_touch_events.enabled": 1,
+            "general.platform.override": device.platform,
+            "general.useragent.override": device.user_agent}
         if device:
             width, height = device.width, device.height
         try:
@@ -603,13 +588,6 @@ class Firefox(Engine):
                                    {"type": "pointerDown", "button": 0},
                                    {"type": "pause", "duration": round(seconds * 1000)},
                                    {"type": "pointerUp", "button": 0}]})
-
-    def context_click(self, x, y):
-        self.click(x, y, "right")
-
-    def key(self, key, text="", code=None, key_code=0):
-        """WebDriver names keys by their text, and the others by code points of its own."""
-        self.keys(WEBDRIVER_KEYS.get(key, key))
 
     def chord(self, modifier, key):
         self._perform({"type": "key", "id": "keyboard", "actions": [

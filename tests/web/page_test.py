@@ -33,23 +33,17 @@ ALPHA_FIELDS = ("Enter the number of items:", "Enter the scale variance:",
 # The touch screens users meet the page on, and how each one's on-screen keyboard types: with
 # key events that carry their text (iOS), or through an input method that commits and composes
 # text no key names (Android, ChromeOS).
-WEBKIT_ON_ARM = "AppleWebKit/537.36 (KHTML, like Gecko) Chrome/156.0.0.0"
-TOUCH_SCREENS = [
-    (engines.TouchDevice("iPad", "MacIntel", "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) "
-                         "AppleWebKit/605.1.15 (KHTML, like Gecko) Version/18.0 Safari/605.1.15",
-                         1024, 768), "keys"),
-    (engines.TouchDevice("Android tablet", "Linux armv8l", "Mozilla/5.0 (Linux; Android 14; "
-                         f"SM-X710) {WEBKIT_ON_ARM} Safari/537.36", 1280, 800), "input method"),
-    (engines.TouchDevice("Chromebook in tablet mode", "Linux x86_64", "Mozilla/5.0 (X11; CrOS "
-                         f"x86_64 16181.61.0) {WEBKIT_ON_ARM} Safari/537.36", 1280, 800),
-     "input method"),
-    (engines.TouchDevice("phone", "Linux armv8l", "Mozilla/5.0 (Linux; Android 14; Pixel 8) "
-                         f"{WEBKIT_ON_ARM} Mobile Safari/537.36", 390, 844, phone=True),
-     "input method"),
-]
-# Key names and codes of what the tests type by key.
-KEY_CODES = {".": ("Period", 190), "Backspace": ("Backspace", 8), "Enter": ("Enter", 13)}
-
+CHROME = "AppleWebKit/537.36 (KHTML, like Gecko) Chrome/156.0.0.0"
+TOUCH_SCREENS = [(engines.TouchDevice(name, platform, agent, width, height, phone), typing)
+                 for name, platform, agent, width, height, phone, typing in (
+    ("iPad", "MacIntel", "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/605.1.15 "
+     "(KHTML, like Gecko) Version/18.0 Safari/605.1.15", 1024, 768, False, "keys"),
+    ("Android tablet", "Linux armv8l", f"Mozilla/5.0 (Linux; Android 14; SM-X710) {CHROME} "
+     "Safari/537.36", 1280, 800, False, "input method"),
+    ("Chromebook in tablet mode", "Linux x86_64", "Mozilla/5.0 (X11; CrOS x86_64 16181.61.0) "
+     f"{CHROME} Safari/537.36", 1280, 800, False, "input method"),
+    ("phone", "Linux armv8l", f"Mozilla/5.0 (Linux; Android 14; Pixel 8) {CHROME} Mobile "
+     "Safari/537.36", 390, 844, True, "input method"))]
 
 def similar(colour, other):
     """The browser's platform shades its captions: colours a few steps apart are the same."""
@@ -143,10 +137,13 @@ class PageTest(unittest.TestCase):
     def alpha_result(self, desktop, alpha):
         return self.read_field(desktop, alpha, 4800, 1365, "Alpha:")
 
+    def element(self, role, name):
+        """The mirror's first element of that role and name, once it is there."""
+        return wait_until(lambda: mirrored(self.page.mirror(), role, name), 10,
+                          f"the {role} {name!r} in the mirror")[0]
+
     def mirrored_text(self, role, name):
-        found = wait_until(lambda: mirrored(self.page.mirror(), role, name), 10,
-                           f"the {role} {name!r} in the mirror")
-        return found[0]["text"]
+        return self.element(role, name)["text"]
 
     def assertFocusInMirror(self, role, name):
         wait_until(lambda: [(e["role"], e["name"]) for e in self.page.mirror() if e["focused"]]
@@ -354,85 +351,71 @@ class PageTest(unittest.TestCase):
     def test_touch_screens(self):
         engine = engines.ENGINES[ENGINE]
         for device, typing in TOUCH_SCREENS:
-            lacks = [what for what, needed, can in (
-                ("a touch screen", True, engine.can_emulate_touch),
-                ("an input method", typing == "input method", engine.can_emulate_input_method),
-                ("a phone's screen", device.phone, engine.can_emulate_phone)) if needed and not can]
-            if lacks:
-                self.note(f"the {device.name}", f"its automation cannot emulate {lacks[0]}")
+            lacking = [what for what, can in (
+                ("a touch screen", engine.can_emulate_touch),
+                ("an input method", typing == "keys" or engine.can_emulate_input_method),
+                ("a phone's screen", not device.phone or engine.can_emulate_phone)) if not can]
+            if lacking:
+                self.note(f"the {device.name}", f"its automation cannot emulate {lacking[0]}")
                 continue
             with self.subTest(device.name):
+                self.engine = engines.start(ENGINE, device=device)
                 try:
-                    self.walk_on_touch_screen(device, typing)
+                    self.walk_on_touch_screen(device.phone, typing)
                 finally:
                     self.engine.quit()
                     self.engine = None
 
-    def walk_on_touch_screen(self, device, typing):
-        """Taps the alpha window open and each field, types there as the device's keyboard does
-        (Backspace once), Enter gives alpha; long presses and right clicks on a field and on the
-        table's scroll bar leave the program answering; every window stands whole."""
-        self.engine = engines.start(ENGINE, device=device)
+    def walk_on_touch_screen(self, phone, typing):
+        """Taps the alpha window open and each field, types there as the device's keyboard does,
+        tabs out to Run (the keyboard closes) and reads alpha; after a long press and a right
+        click on a field and on the table's scroll bar the program answers on; every window
+        stands whole on the page."""
         self.page = MirtavoPage(self.engine, self.server.url)
         self.page.open()
         self.assertFocusInMirror("radio", OPTION2)
-        if device.phone:
+        if phone:
             self.assertEqual(self.page.page_size()[0], 640, "laid out as wide as the windows")
-        self.tap("radio", OPTION1)
-        for name, text in zip(ALPHA_FIELDS, ("6", "4.5", "2.44")):
+        self.tap("radio", OPTION1, left=True)
+        for name, text in zip(ALPHA_FIELDS, ("6", "4.5", "2.44\b\t")):
             self.tap("textbox", name)
             wait_until(lambda: self.keyboard_field() == name, 10, f"the keyboard on {name!r}")
             self.type_on_screen(typing, text)
-        self.erase_on_screen(typing)
-        # Out of the fields the keyboard closes, and the focus is where the program has it.
-        self.key("Tab", code="Tab", key_code=9)
         self.assertFocusInMirror("button", "Run")
-        self.key("Enter")
-        self.assertMirroredText("Alpha:", "0.56")
-        self.assertMirroredText(ALPHA_FIELDS[2], "2.4")
+        self.page.keys(Keys.ENTER)
+        wait_until(lambda: self.mirrored_text("textbox", "Alpha:") == "0.56", 10, "alpha")
 
         self.tap("textbox", ALPHA_FIELDS[0])
-        self.long_press_and_right_click(self.mirrored("textbox", ALPHA_FIELDS[0]))
-        self.key("Escape", code="Escape", key_code=27)
+        self.hold_and_right_click(self.element("textbox", ALPHA_FIELDS[0]), 0.5)
+        self.page.keys(Keys.ESCAPE)
         self.type_on_screen(typing, "7")
-        wait_until(lambda: self.mirrored("textbox", ALPHA_FIELDS[0])["text"].endswith("7"), 10,
+        wait_until(lambda: self.mirrored_text("textbox", ALPHA_FIELDS[0]).endswith("7"), 10,
                    "the 7 typed after the field's menu")
         self.tap("radio", OPTION5, left=True)
-        self.type_on_screen(typing, ".3")
-        for text in ("1", "51"):
-            self.key("Tab", code="Tab", key_code=9)
-            self.type_on_screen(typing, text)
-        self.key("Enter")
-        wait_until(lambda: ".5625" in self.mirrored("textbox", "Reliability table")["text"], 10,
+        self.type_on_screen(typing, ".3\t1\t51\n")
+        wait_until(lambda: ".5625" in self.mirrored_text("textbox", "Reliability table"), 10,
                    "the table")
-        table = self.mirrored("textbox", "Reliability table")
-        self.long_press_and_right_click({**table, "x": table["x"] + table["width"] - 9,
-                                         "width": 8})
+        self.hold_and_right_click(self.element("textbox", "Reliability table"), 0.99)
         self.page.click_mirrored("radio", OPTION1)
         wait_until(lambda: self.keyboard_field() == ALPHA_FIELDS[0], 10, "the alpha window")
         width, height = self.page.page_size()
-        for window in mirrored(self.page.mirror(), "dialog"):
-            inside = (0 <= window["x"] and window["x"] + window["width"] <= width and
-                      0 <= window["y"] and window["y"] + window["height"] <= height)
-            self.assertTrue(inside, f"{window['name']} stands whole on the page")
+        for w in mirrored(self.page.mirror(), "dialog"):
+            self.assertTrue(0 <= w["x"] <= width - w["width"] and
+                            0 <= w["y"] <= height - w["height"], f"{w['name']} stands whole")
         self.assertNoConsoleErrors()
 
-    def mirrored(self, role, name):
-        return wait_until(lambda: mirrored(self.page.mirror(), role, name), 10,
-                          f"the {role} {name!r}")[0]
-
     def tap(self, role, name, left=False):
-        """A tap on a control, at its middle or at its left end (an option's button)."""
-        element = self.mirrored(role, name)
+        """A tap on a control, at its middle or near its left end (an option's button)."""
+        element = self.element(role, name)
         x = element["x"] + (8 if left else element["width"] / 2)
         self.engine.touch(x, element["y"] + element["height"] / 2)
         time.sleep(0.2)
 
-    def long_press_and_right_click(self, element):
-        x, y = element["x"] + element["width"] / 2, element["y"] + element["height"] / 2
+    def hold_and_right_click(self, element, across):
+        """A long press, then a right click, at a point this far across an element."""
+        x, y = element["x"] + across * element["width"], element["y"] + element["height"] / 2
         self.engine.touch(x, y, seconds=1.2)
-        self.engine.context_click(x, y)
-        time.sleep(0.2)
+        self.page.click(x, y, "right")
 
     def keyboard_field(self):
         """The name of the field the page's keyboard field stands for, if it has the focus."""
@@ -441,40 +424,26 @@ class PageTest(unittest.TestCase):
             "return field && field.id === 'keyboard-field' && !field.hidden ?"
             "  field.getAttribute('aria-label') : null;")
 
-    def key(self, name, text="", code=None, key_code=0):
-        code, key_code = KEY_CODES.get(name, (code, key_code))
-        self.engine.key(name, {"Enter": "\r"}.get(name, text), code, key_code)
-        time.sleep(0.05)
-
     def type_on_screen(self, typing, text):
-        """Types as an on-screen keyboard does: key by key with their text; or through an input
-        method, a number at once, or composed before it is committed."""
-        if typing == "keys":
-            for character in text:
-                code, key_code = KEY_CODES.get(character, (f"Digit{character}", ord(character)))
-                self.engine.key(character, character, code, key_code)
-        elif len(text) > 2:
-            for end in range(1, len(text) + 1):
-                self.engine.compose(text[:end])
-            self.engine.commit(text)
-        else:
-            for character in text:
-                self.engine.commit(character)
+        """Types as the device's keyboard does: keys with their text; or an input method's
+        commits, a number of three characters or more composed first. Tab and Enter (\\t, \\n)
+        are keys, and so is Backspace (\\b) but on an input method, whose deletion names none."""
+        for run in filter(None, re.split(r"([\t\n\b])", text)):
+            if run in "\t\n" or run == "\b" and typing == "keys":
+                self.page.keys({"\t": Keys.TAB, "\n": Keys.ENTER, "\b": Keys.BACKSPACE}[run])
+            elif run == "\b":
+                self.engine.script("document.activeElement.dispatchEvent(new InputEvent("
+                                   "'beforeinput', {inputType: 'deleteContentBackward'}))")
+            elif typing == "keys":
+                self.page.keys(run)
+            elif len(run) > 2:
+                for end in range(1, len(run) + 1):
+                    self.engine.compose(run[:end])
+                self.engine.commit(run)
+            else:
+                for character in run:
+                    self.engine.commit(character)
         time.sleep(0.1)
-
-    def erase_on_screen(self, typing):
-        """Backspace: a key, or an input method's deletion, which names no key."""
-        if typing == "keys":
-            self.key("Backspace")
-        else:
-            self.engine.script("document.activeElement.dispatchEvent(new InputEvent("
-                               "'beforeinput', {inputType: 'deleteContentBackward',"
-                               " cancelable: true, bubbles: true}))")
-        time.sleep(0.1)
-
-    def assertMirroredText(self, name, text):
-        wait_until(lambda: self.mirrored("textbox", name)["text"] == text, 10,
-                   f"{text!r} in {name!r}")
 
     def test_an_update_runs_one_build_and_starts_offline(self):
         """The next build put in the place of the first: every visit runs the files of one build,

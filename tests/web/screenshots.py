@@ -79,8 +79,8 @@ def photograph_phone(url, out):
         for text in ("6", "4.5", "2.4"):
             time.sleep(0.3)
             engine.commit(text)
-            engine.key("Tab", code="Tab", key_code=9)
-        engine.key("Enter", "\r", "Enter", 13)
+            page.keys(Keys.TAB)
+        page.keys(Keys.ENTER)
         time.sleep(0.5)
         # At a third of its size: as large as the phone shows it.
         page.screenshot(out / "phone.png")
