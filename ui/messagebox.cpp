@@ -26,14 +26,19 @@ void ModalMessageBox::show(const QString& text, Closed closed) {
     box->setTextFormat(Qt::PlainText);
     // Some styles put an icon on dialog buttons; the box shows no icon at all.
     box->button(QMessageBox::Ok)->setIcon(QIcon());
-    QObject::connect(box, &QDialog::finished, box, [this, closed = std::move(closed)] {
+    QObject::connect(box, &QDialog::finished, &m_alive, [this, closed = std::move(closed)] {
         // Counted as open until what follows it has run, which may open the click's next box.
         if (closed) {
             closed();
         }
-        // After the box is gone: the platform deactivates it once this signal has returned.
+        // After the box is gone: the platform deactivates it once this signal has returned. A
+        // box opened meanwhile (Enter pressed again at once) keeps the focus.
         if (--m_open == 0) {
-            QTimer::singleShot(0, [this] { giveFocusBack(); });
+            QTimer::singleShot(0, &m_alive, [this] {
+                if (m_open == 0) {
+                    giveFocusBack();
+                }
+            });
         }
     });
     box->show();

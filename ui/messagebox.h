@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 
 #include <functional>
@@ -32,6 +33,9 @@ private:
 
     int m_open = 0;
     QPointer<QWidget> m_focusBefore;
+    // What runs when a box closes runs only while this object lives: a box left open when the
+    // program ends may close after it.
+    QObject m_alive;
 };
 
 }  // namespace ui

@@ -3,9 +3,12 @@
 // the keyboard focus back where it was once the last one is.
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <memory>
 
 #include "app/frmMain.h"
 #include "harness.h"
@@ -105,6 +108,46 @@ private slots:
         // The same click reaches the main window again once the boxes are gone.
         clickThroughTheWindowSystem(control<QRadioButton>(&main, "Option1"));
         QVERIFY(program.forms.find<ui::frmAlpha>() != nullptr);
+    }
+
+    // Boxes left open: Enter pressed again at once on the field opens the next box, which
+    // keeps the focus; a window gone before its box closes leaves the rest of its click to
+    // play without it; a box still open when the program's windows are gone closes after them.
+    void boxesLeftOpenCloseSafely() {
+        auto program = std::make_unique<Program>();
+        auto& alpha = program->forms.show<ui::frmAlpha>();
+        QApplication::setActiveWindow(&alpha);
+        QLineEdit* items = control(&alpha, "txt1k");
+        typeInto(items, "x");
+        items->setFocus();
+        QTest::keyClick(items, Qt::Key_Return);
+        QMessageBox* first = openBox();
+        close(first, Closing::Enter);
+        // The window under it is active again at once, as the platform may make it.
+        QApplication::setActiveWindow(&alpha);
+        QTest::keyClick(items, Qt::Key_Return);
+        QMessageBox* second = openBox();
+        QVERIFY(second != nullptr && second != first);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::focusWidget(), second->button(QMessageBox::Ok));
+        close(second, Closing::Enter);
+        QTRY_COMPARE(QApplication::focusWidget(), items);
+
+        auto* needed = &program->forms.show<ui::frmItemneed>();
+        QApplication::setActiveWindow(needed);
+        typeInto(control(needed, "txt4r"), "-.2");
+        typeInto(control(needed, "txt4dr"), ".5");
+        QTest::keyClick(control(needed, "txt4dr"), Qt::Key_Return);
+        QMessageBox* limit = openBox();
+        delete needed;
+        close(limit, Closing::Enter);
+        QPointer<QMessageBox> invalid = openBox();
+        QVERIFY(invalid != nullptr && invalid != limit);
+
+        program.reset();
+        QTRY_VERIFY(invalid.isNull() || invalid->isVisible());
+        close(invalid, Closing::Enter);
+        QTRY_VERIFY(invalid.isNull());
     }
 };
 
