@@ -28,7 +28,8 @@ EMSCRIPTEN_BINDINGS(mirtavo_page_input) {
 // clang-format off
 EM_JS(void, connectKeyboard, (), {
     if (window.mirtavoKeyboard) {
-        window.mirtavoKeyboard.connect((text, composing) => Module.mirtavoEnterText(text, composing));
+        window.mirtavoKeyboard.connect(
+            (text, composing) => Module.mirtavoEnterText(text, composing));
     }
 });
 // clang-format on

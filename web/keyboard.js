@@ -85,9 +85,8 @@
 
   function press(key) {
     for (const type of ["keydown", "keyup"]) {
-      canvas.dispatchEvent(
-        new KeyboardEvent(type, { key, code: key, bubbles: true, cancelable: true, composed: true }),
-      );
+      const named = { key, code: key, bubbles: true, cancelable: true, composed: true };
+      canvas.dispatchEvent(new KeyboardEvent(type, named));
     }
   }
 

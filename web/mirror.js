@@ -91,7 +91,9 @@
     setAttribute(element, "aria-modal", node.modal && "true");
     setAttribute(element, "tabindex", node.focusable ? "-1" : null);
     // A window held back by a modal box takes no focus and is not read, as it takes no click.
+    // Chromium's bridge to AT-SPI, which Orca reads, heeds no inert inside a canvas.
     element.inert = !!node.blocked && !parent;
+    setAttribute(element, "aria-hidden", element.inert && "true");
     if (kind.content) {
       setText(element, node[kind.content] || "");
     }

@@ -28,27 +28,33 @@
     showOnly("failed");
   }
 
-  // The loader fetches the program itself; its bytes are counted on a copy of the response.
-  // The loader compiles the response as the server gave it, which is what lets the browser keep
-  // the compiled program for the next visit.
+  // The loader fetches the program itself; its bytes are counted on a copy of the response,
+  // for the progress and to tell which build's files the page runs (mirtavoReceived, in bytes
+  // by file, whether network or service worker sent them). The loader compiles the response as
+  // the server gave it, which is what lets the browser keep the compiled program for the next
+  // visit.
+  const received = (window.mirtavoReceived = {});
   const fetchResource = window.fetch.bind(window);
   window.fetch = async function (resource, options) {
     const response = await fetchResource(resource, options);
-    if (String(resource).endsWith(".wasm") && response.ok && response.body && programBytes > 0) {
-      countProgress(response.clone().body.getReader());
+    const name = String(resource).split("/").pop();
+    if (/^mirtavo\.(js|wasm)$/.test(name) && response.ok && response.body) {
+      count(name, response.clone().body.getReader());
     }
     return response;
   };
 
-  async function countProgress(reader) {
-    let received = 0;
+  async function count(name, reader) {
+    received[name] = 0;
     for (;;) {
       const { done, value } = await reader.read();
       if (done) {
         return;
       }
-      received += value.byteLength;
-      showProgress(received / programBytes);
+      received[name] += value.byteLength;
+      if (name.endsWith(".wasm") && programBytes > 0) {
+        showProgress(received[name] / programBytes);
+      }
     }
   }
 

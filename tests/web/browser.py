@@ -120,28 +120,10 @@ class MirtavoPage:
     def kept_builds(self):
         return self.engine.async_script("return await caches.keys();")
 
-    def kept_sizes(self, build):
-        """The sizes of the program's two files that the service worker keeps for a build."""
-        return self.engine.async_script(
-            f"const cacheName = 'mirtavo-{build}';"
-            "const sizes = {};"
-            "for (const name of ['mirtavo.js', 'mirtavo.wasm']) {"
-            "  const kept = await caches.match(name, {cacheName});"
-            "  sizes[name] = kept ? (await kept.arrayBuffer()).byteLength : 0;"
-            "}"
-            "return sizes;")
-
     def build(self):
         """The build of the page, and the sizes of the program's two files as the page got them."""
         return self.engine.script(
-            "const sizes = {};"
-            "for (const entry of performance.getEntriesByType('resource')) {"
-            "  const name = entry.name.split('/').pop();"
-            "  if (name === 'mirtavo.js' || name === 'mirtavo.wasm') {"
-            "    sizes[name] = entry.decodedBodySize;"
-            "  }"
-            "}"
-            "return [document.body.dataset.build, sizes];")
+            "return [document.body.dataset.build, {...window.mirtavoReceived}];")
 
     def page_size(self):
         return self.engine.script("return [innerWidth, innerHeight]")
@@ -192,17 +174,20 @@ class MirtavoPage:
 
     def mirror(self):
         """The mirror of the windows for screen readers, as the page's elements hold it: each
-        element's role, name, text and inert state, its depth, whether it has the focus, and
-        where it stands on the page (x, y, width, height)."""
+        element's role, name, text, inert and aria-hidden states, its depth, whether it has the
+        focus, and where it stands on the page (x, y, width, height)."""
         return self.engine.script("""
             const found = [];
             const walk = (element, depth, left, top) => {
               for (const child of element.children) {
-                const x = left + parseFloat(child.style.left), y = top + parseFloat(child.style.top);
+                const x = left + parseFloat(child.style.left);
+                const y = top + parseFloat(child.style.top);
                 found.push({role: child.getAttribute("role") || "", depth,
                             name: child.getAttribute("aria-label") || "",
                             text: child.children.length ? "" : child.textContent,
-                            inert: child.inert, focused: document.activeElement === child,
+                            inert: child.inert,
+                            hidden: child.getAttribute("aria-hidden") === "true",
+                            focused: document.activeElement === child,
                             x, y, width: parseFloat(child.style.width),
                             height: parseFloat(child.style.height)});
                 walk(child, depth + 1, x, y);

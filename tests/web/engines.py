@@ -289,7 +289,8 @@ class Chromium(SeleniumEngine):
 
     def touch(self, x, y, seconds=0.05):
         """A finger on a point of the page's layout (CSS pixels) for so long."""
-        self.cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+        self.cdp("Input.dispatchTouchEvent",
+                 {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
         time.sleep(seconds)
         self.cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
