@@ -141,12 +141,12 @@ class Engine:
     has_webgl = True
     has_service_worker = True
     can_emulate_touch = False
-    can_emulate_input_method = False
-    can_emulate_phone = False
+    # An input method's commits and compositions, and a phone's screen: DevTools' emulation.
+    can_emulate_phone_and_input_method = False
     CAPABILITIES = ("can_read_clipboard", "can_write_clipboard", "can_context_click",
                     "can_read_console", "can_read_accessibility_tree", "has_webgl",
-                    "has_service_worker", "can_emulate_touch", "can_emulate_input_method",
-                    "can_emulate_phone")
+                    "has_service_worker", "can_emulate_touch",
+                    "can_emulate_phone_and_input_method")
 
     def accessibility_tree(self):
         raise Unsupported(f"{self.name} does not show its accessibility tree to a test")
@@ -243,7 +243,7 @@ class Chromium(SeleniumEngine):
 
     name = "chromium"
     can_read_accessibility_tree = True
-    can_emulate_touch = can_emulate_input_method = can_emulate_phone = True
+    can_emulate_touch = can_emulate_phone_and_input_method = True
 
     def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", webgl=True, device=None):
         if device:
