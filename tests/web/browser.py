@@ -27,18 +27,26 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 
 class StaticServer:
-    """Serves a folder on a free port of 127.0.0.1 and counts the requests it answers."""
+    """Serves a folder on a free port of 127.0.0.1 and counts the requests it answers. Stopped,
+    it is a host gone offline; started again, the same host back on the same address."""
 
     def __init__(self, folder):
-        handler = functools.partial(QuietHandler, directory=str(folder))
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.httpd.requests = []
-        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
+        self.folder = folder
+        self.port = 0
+        self.answered = []
+        self.start()
+
+    def start(self):
+        handler = functools.partial(QuietHandler, directory=str(self.folder))
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", self.port), handler)
+        self.httpd.requests = self.answered
+        self.port = self.httpd.server_address[1]
+        self.url = f"http://127.0.0.1:{self.port}/"
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
     @property
     def requests(self):
-        return list(self.httpd.requests)
+        return list(self.answered)
 
     def stop(self):
         self.httpd.shutdown()

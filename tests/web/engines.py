@@ -151,6 +151,10 @@ class Engine:
     def accessibility_tree(self):
         raise Unsupported(f"{self.name} does not show its accessibility tree to a test")
 
+    def before_each_page(self, js):
+        """Runs a script in every page this tab loads from now on, before the page's own."""
+        raise Unsupported(f"{self.name} runs no script of a test's before a page's own")
+
     def cannot(self):
         """The names of the capabilities this engine lacks."""
         return [flag for flag in self.CAPABILITIES if not getattr(self, flag)]
@@ -184,6 +188,18 @@ class SeleniumEngine(Engine):
 
     def reload(self):
         self.driver.refresh()
+
+    def new_tab(self):
+        """Opens a tab and acts in it from now on; the tab before it, for use_tab."""
+        before = self.driver.current_window_handle
+        self.driver.switch_to.new_window("tab")
+        return before
+
+    def use_tab(self, tab):
+        """Acts in that tab; the one acted in until now, to come back to."""
+        before = self.driver.current_window_handle
+        self.driver.switch_to.window(tab)
+        return before
 
     def title(self):
         return self.driver.title
@@ -286,6 +302,9 @@ class Chromium(SeleniumEngine):
 
     def cdp(self, method, params):
         return self.driver.execute_cdp_cmd(method, params)
+
+    def before_each_page(self, js):
+        self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": js})
 
     def touch(self, x, y, seconds=0.05):
         """A finger on a point of the page's layout (CSS pixels) for so long."""
@@ -544,6 +563,21 @@ class Firefox(Engine):
 
     def reload(self):
         self._send("browsingContext.reload", {"context": self.context, "wait": "complete"})
+
+    def new_tab(self):
+        before = self.context
+        self.context = self._send("browsingContext.create", {"type": "tab"})["context"]
+        return before
+
+    def use_tab(self, tab):
+        before, self.context = self.context, tab
+        # A tab in the background draws nothing.
+        self._send("browsingContext.activate", {"context": tab})
+        return before
+
+    def before_each_page(self, js):
+        self._send("script.addPreloadScript",
+                   {"functionDeclaration": f"() => {{ {js}\n}}", "contexts": [self.context]})
 
     def title(self):
         return self.script("return document.title")
