@@ -62,7 +62,10 @@ function(mirtavo_install_web_page target)
         list(APPEND files ${file}=${web}/${file})
     endforeach()
     list(TRANSFORM page_files PREPEND ${web}/)
+    # The program's own files are not listed: the .wasm is a by-product of linking, which ninja
+    # knows no rule for, and depending on the target already waits for the link.
     set(sources ${files})
+    list(FILTER sources EXCLUDE REGEX "^mirtavo\\.(js|wasm)=")
     list(TRANSFORM sources REPLACE "^[^=]*=" "")
     add_custom_command(OUTPUT ${page}/index.html ${page}/service-worker.js
         COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -DSOURCE_DIR=${web} -DOUTPUT_DIR=${page}
