@@ -500,8 +500,7 @@ class PageTest(unittest.TestCase):
         """Orca reads Chromium through AT-SPI: the main window and its options; under a message
         box only the box, whose text it reads; the table line by line."""
         if ENGINE != "chromium":
-            self.skipTest("Orca reads Chromium through AT-SPI; the other engines are read "
-                          "through their mirror")
+            self.skipTest("the path through AT-SPI, Orca's, runs in Chromium")
         self.open_page(atspi=True)
         tree = self.engine.atspi_tree
         wait_until(lambda: mirrored(tree(), "dialog", MAIN_TITLE), 30, "the main window in AT-SPI")
