@@ -183,16 +183,18 @@ class MirtavoPage:
     def mirror(self):
         """The mirror of the windows for screen readers, as the page's elements hold it: each
         element's role, name, text, inert and aria-hidden states, its depth, whether it has the
-        focus, and where it stands on the page (x, y, width, height)."""
+        focus, and where it stands on the page (x, y, width, height). A multi-line text's lines
+        are no controls: its text is theirs."""
         return self.engine.script("""
             const found = [];
+            const controls = (element) => [...element.children].filter((c) => c.dataset.id);
             const walk = (element, depth, left, top) => {
-              for (const child of element.children) {
+              for (const child of controls(element)) {
                 const x = left + parseFloat(child.style.left);
                 const y = top + parseFloat(child.style.top);
                 found.push({role: child.getAttribute("role") || "", depth,
                             name: child.getAttribute("aria-label") || "",
-                            text: child.children.length ? "" : child.textContent,
+                            text: controls(child).length ? "" : child.textContent,
                             inert: child.inert,
                             hidden: child.getAttribute("aria-hidden") === "true",
                             focused: document.activeElement === child,

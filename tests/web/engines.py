@@ -21,9 +21,10 @@ Unsupported.
     engine = start("firefox")            or Chromium(), Firefox(), WebKit()
 
 Chromium is headless, with WebGL drawn in software; Chromium(webgl=False) is a browser without
-WebGL at all. Chromium(device=TouchDevice(...)) and Firefox(device=...) are that device's
-browser, where touch(x, y, seconds) taps, and in Chromium an input method commit(text)s and
-compose(text)s.
+WebGL at all; Chromium(atspi=True) runs on a display and buses of its own, where atspi_tree()
+reads it as Orca does. Chromium(device=TouchDevice(...)) and Firefox(device=...) are that
+device's browser, where touch(x, y, seconds) taps, and in Chromium an input method commit(text)s
+and compose(text)s.
 """
 
 import base64
@@ -35,6 +36,7 @@ import pathlib
 import re
 import select
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
@@ -116,6 +118,44 @@ class VirtualDisplay:
 
     def stop(self):
         stop_process(self.process)
+
+
+class AccessibilityBus:
+    """A D-Bus session of its own with an accessibility bus on it, as a desktop session has, for
+    one browser on its own display: nothing of the machine's session reaches the test, and a
+    machine without one needs none. tree(name) is what an AT-SPI client reads there of that
+    application (atspi_tree.py)."""
+
+    def __init__(self, display):
+        # The launcher ends with the session's bus, and the accessibility bus with the launcher.
+        self.process = subprocess.Popen(
+            ["dbus-run-session", "--", "sh", "-c", 'echo "$DBUS_SESSION_BUS_ADDRESS" && '
+             "exec /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
+            env=self._outside(display.environment()), start_new_session=True)
+        ready, _, _ = select.select([self.process.stdout], [], [], 15)
+        address = self.process.stdout.readline().strip() if ready else ""
+        if not address:
+            self.stop()
+            raise EngineError("the D-Bus session did not start")
+        self.env = {**self._outside(display.environment()), "DBUS_SESSION_BUS_ADDRESS": address,
+                    "ACCESSIBILITY_ENABLED": "1"}
+
+    @staticmethod
+    def _outside(env):
+        return {k: v for k, v in env.items() if not k.startswith(("DBUS_", "AT_SPI_"))}
+
+    def tree(self, application):
+        reader = pathlib.Path(__file__).with_name("atspi_tree.py")
+        return json.loads(subprocess.run(["/usr/bin/python3", str(reader), application],
+                                         env=self.env, capture_output=True, check=True,
+                                         timeout=60).stdout)
+
+    def stop(self):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGTERM)
+        stop_process(self.process)
+        self.process.stdout.close()
 
 
 def stop_process(process, seconds=10):
@@ -255,22 +295,25 @@ class TouchDevice:
 
 
 class Chromium(SeleniumEngine):
-    """Headless Chromium through chromedriver, its accessibility tree through DevTools."""
+    """Headless Chromium through chromedriver, its accessibility tree through DevTools; with
+    atspi=True on a display of its own, its tree also through AT-SPI."""
 
     name = "chromium"
     can_read_accessibility_tree = True
     can_emulate_touch = can_emulate_phone_and_input_method = True
 
-    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", webgl=True, device=None):
+    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", webgl=True, device=None,
+                 atspi=False):
         if device:
             width, height = device.width, device.height
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         # WebGL drawn in software, as no GPU is at hand; no requests of Chromium's own.
-        flags = ["--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
-                 "--enable-unsafe-swiftshader", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", "--no-first-run",
-                 "--disable-quic", f"--window-size={width},{height}", f"--lang={language}"]
+        flags = ["--force-renderer-accessibility" if atspi else "--headless=new", "--no-sandbox",
+                 "--disable-dev-shm-usage", "--enable-unsafe-swiftshader",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--no-first-run", "--disable-quic", f"--window-size={width},{height}",
+                 f"--lang={language}"]
         if not webgl:
             flags += ["--disable-webgl", "--disable-3d-apis"]
         for flag in flags:
@@ -279,11 +322,17 @@ class Chromium(SeleniumEngine):
         # headless.
         options.add_experimental_option("prefs", {"intl.accept_languages": language})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=ChromiumService("/usr/bin/chromedriver"),
-                                       options=options)
         self.has_webgl = webgl
         self.errors = []
+        self.display = self.bus = None
         try:
+            # Orca reads a Chromium on a desktop, through its session's buses: this one has a
+            # display and buses of its own.
+            if atspi:
+                self.display = VirtualDisplay()
+                self.bus = AccessibilityBus(self.display)
+            service = ChromiumService("/usr/bin/chromedriver", env=self.bus and self.bus.env)
+            self.driver = webdriver.Chrome(service=service, options=options)
             self._sized(width, height)
             if device:
                 self._emulate(device)
@@ -335,6 +384,19 @@ class Chromium(SeleniumEngine):
     def accessibility_tree(self):
         """Every node of the page's accessibility tree, as DevTools gives it."""
         return self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+
+    def atspi_tree(self):
+        """What Orca reads of the browser through AT-SPI, where started with atspi=True."""
+        if not self.bus:
+            raise Unsupported("this Chromium was started without atspi=True")
+        return self.bus.tree("chromium")
+
+    def quit(self):
+        super().quit()
+        for helper in (self.bus, self.display):
+            if helper:
+                helper.stop()
+        self.bus = self.display = None
 
     def console_errors(self):
         # Each read of the log drains it.

@@ -125,6 +125,14 @@ def where(element):
     return element["name"], element["x"], element["y"], element["width"], element["height"]
 
 
+def subtree(tree, node):
+    """The nodes under a node of a tree listed in order with their depths."""
+    start = tree.index(node) + 1
+    end = next((i for i in range(start, len(tree)) if tree[i]["depth"] <= node["depth"]),
+               len(tree))
+    return tree[start:end]
+
+
 def mirrored(mirror, role, name=None):
     """The mirror's elements of a role (and name), in the page's order."""
     return [e for e in mirror if e["role"] == role and name in (None, e["name"], e["text"])]
@@ -610,6 +618,47 @@ class PageTest(unittest.TestCase):
         errors = self.page.console_errors()
         self.assertEqual(len(errors), 1, errors)
         self.assertIn("Error: WebGL is not supported", errors[0])
+
+    def test_what_orca_reads(self):
+        """Orca reads Chromium through AT-SPI: the main window and its options; under a message
+        box only the box, whose text it reads; the table line by line."""
+        if ENGINE != "chromium":
+            self.skipTest("the path through AT-SPI, Orca's, runs in Chromium")
+        self.open_page(atspi=True)
+        tree = self.engine.atspi_tree
+        wait_until(lambda: mirrored(tree(), "dialog", MAIN_TITLE), 30, "the main window in AT-SPI")
+        self.assertEqual(len(mirrored(tree(), "radio button")), 6)
+
+        self.page.click_mirrored("radio", OPTION1)
+        self.assertFocusInMirror("textbox", ALPHA_FIELDS[0])
+        self.page.keys("x", Keys.ENTER)
+        wait_until(lambda: mirrored(tree(), "alert", "Mirtavo"), 10, "the box in AT-SPI")
+        now = tree()
+        box = mirrored(now, "alert", "Mirtavo")[0]
+        self.assertIn("showing", box["states"])
+        self.assertTrue(mirrored(subtree(now, box), "static",
+                                 "Error occurs. Please check Help file."), "the box's text")
+        self.assertEqual([n["name"] for n in mirrored(now, "dialog")
+                          if {"showing", "sensitive"} & set(n["states"])], [],
+                         "windows under the box that a screen reader reaches")
+
+        self.page.keys(Keys.ENTER)
+        wait_until(lambda: not mirrored(tree(), "alert"), 10, "the box to leave AT-SPI")
+        self.page.click_mirrored("radio", OPTION5)
+        self.element("textbox", "Reliability table")
+        self.page.keys(".3", Keys.TAB, "1", Keys.TAB, "51", Keys.ENTER)
+        lines = wait_until(lambda: self.mirrored_text("textbox", "Reliability table"), 10,
+                           "the table").split("\n")
+        self.assertIn(" 3\t\t.5625", lines)
+
+        def lines_read():
+            now = tree()
+            table = mirrored(now, "entry", "Reliability table")
+            return table and [n["text"] for n in subtree(now, table[0])
+                              if n["depth"] == table[0]["depth"] + 1 and n["text"] != "\n"]
+        wait_until(lambda: lines_read() == lines, 10,
+                   f"the table's {len(lines)} lines in AT-SPI, each an object of its own")
+        self.assertNoConsoleErrors()
 
 
 if __name__ == "__main__":
