@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 #include <QString>
 
 #include <cstdio>
@@ -7,6 +6,7 @@
 #include <cstring>
 
 #include "app/frmMain.h"
+#include "app/programicon.h"
 #include "ui/fonts.h"
 #include "ui/forms.h"
 #include "ui/messagebox.h"
@@ -39,14 +39,6 @@ bool asksForVersion(int argc, char* argv[]) {
     return argc == 2 && std::strcmp(argv[1], "--version") == 0;
 }
 
-QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -69,7 +61,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     // Ties the windows to the launcher entry, for the icon and grouping in the task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mirtavo.Mirtavo"));
-    QApplication::setWindowIcon(programIcon());
+    QApplication::setWindowIcon(app::programIcon());
     ui::installFontSubstitutes();
 #ifdef Q_OS_WASM
     ui::mirrorAccessibleTreeInPage();
@@ -82,5 +74,8 @@ int main(int argc, char* argv[]) {
     // The program also ends when the user has closed every window.
     QObject::connect(&application, &QGuiApplication::lastWindowClosed, &ui::quitProgram);
     forms.show<app::frmMain>();
+    // The window's activation waits in the queue until the loop runs; handled now, the window is
+    // drawn active from its first frame, where a browser's page drew it inactive for two frames.
+    QCoreApplication::processEvents();
     return QApplication::exec();
 }

@@ -3,10 +3,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/frmMain.h"
+#include "app/programicon.h"
 #include "harness.h"
 #include "ui/fonts.h"
 #include "ui/frmAlpha.h"
@@ -39,6 +42,15 @@ const MenuOption kMenu[] = {
     {"Option3", &openWindows<ui::frmRfromal>}, {"Option4", &openWindows<ui::frmItemneed>},
     {"Option5", &openWindows<ui::frmGraph>},
 };
+
+QImage drawnAt(const QIcon& icon, int side, qreal ratio) {
+    QImage canvas(QSize(side, side) * ratio, QImage::Format_ARGB32);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    icon.paint(&painter, QRect(0, 0, side, side));
+    return canvas;
+}
 
 }  // namespace
 
@@ -162,6 +174,36 @@ private slots:
         auto& main = h.forms.show<app::frmMain>();
         // (3000 - 7590) / 2 = -2295 twips = -153 px; (1500 - 3435) / 2 = -967.5 twips.
         QCOMPARE(main.pos(), QPoint(-153, -65));
+    }
+
+    // The icon that reads its pictures late draws what an icon of the same files draws: the
+    // picture picked, its scaling, never enlarged, at either pixel ratio.
+    void iconReadWhenDrawnDrawsAsAnIconOfItsFiles() {
+        QTemporaryDir folder;
+        QList<std::pair<int, QString>> files;
+        QIcon eager;
+        for (int side : {64, 16, 32}) {
+            QImage picture(side, side, QImage::Format_ARGB32);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            painter.fillRect(0, 0, side / 2, side, QColor(side * 3, 40, 200));
+            painter.drawLine(0, side - 1, side - 1, 0);
+            painter.end();
+            const QString file = folder.filePath(QStringLiteral("%1.png").arg(side));
+            QVERIFY(picture.save(file));
+            files.append({side, file});
+            eager.addFile(file, QSize(side, side));
+        }
+        const QIcon late = app::iconReadWhenDrawn(files);
+        QCOMPARE(late.availableSizes().size(), 3);
+        for (int side : {12, 16, 20, 32, 48, 64, 100}) {
+            const QSize size(side, side);
+            QCOMPARE(late.actualSize(size), eager.actualSize(size));
+            QCOMPARE(late.pixmap(size).toImage(), eager.pixmap(size).toImage());
+            for (qreal ratio : {1.0, 2.0}) {
+                QCOMPARE(drawnAt(late, side, ratio), drawnAt(eager, side, ratio));
+            }
+        }
     }
 
     void placedEdgeDividesTheFreeSpace() {
