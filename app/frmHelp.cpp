@@ -5,10 +5,10 @@
 
 #include "app/helptext.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
 #include "ui/multilinefield.h"
 #include "ui/placement.h"
 #include "ui/twips.h"
+#include "ui/windows/forms.h"
 
 namespace app {
 

@@ -8,14 +8,14 @@
 
 #include "app/frmMain.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
 #include "ui/messagebox.h"
+#include "ui/windows/forms.h"
 #ifdef Q_OS_WASM
 #include "ui/pageaccessibility.h"
 #include "ui/pageinput.h"
 #endif
-#include "ui/quit.h"
 #include "ui/screen.h"
+#include "ui/windows/quit.h"
 
 namespace {
 

@@ -15,13 +15,13 @@
 #include "app/frmMain.h"
 #include "tests/ui/harness.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
 #include "ui/messagebox.h"
 #include "ui/placement.h"
 #include "ui/screen.h"
 #include "ui/twips.h"
+#include "ui/windows/forms.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmGraph.h"
 
 using namespace testing_ui;
 

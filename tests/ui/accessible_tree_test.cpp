@@ -20,8 +20,8 @@
 #include "harness.h"
 #include "ui/accessibletree.h"
 #include "ui/fonts.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmGraph.h"
 
 using namespace testing_ui;
 using ui::accessible::Request;

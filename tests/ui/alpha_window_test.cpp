@@ -7,7 +7,7 @@
 #include "calc/messages.h"
 #include "harness.h"
 #include "ui/fonts.h"
-#include "ui/frmAlpha.h"
+#include "ui/windows/frmAlpha.h"
 
 using namespace testing_ui;
 

@@ -14,8 +14,8 @@
 #include "harness.h"
 #include "ui/drawingarea.h"
 #include "ui/fonts.h"
-#include "ui/frmGraph.h"
 #include "ui/multilinefield.h"
+#include "ui/windows/frmGraph.h"
 
 using namespace testing_ui;
 

@@ -12,10 +12,10 @@
 #include <functional>
 #include <utility>
 
-#include "ui/form.h"
-#include "ui/forms.h"
 #include "ui/messagebox.h"
 #include "ui/screen.h"
+#include "ui/windows/form.h"
+#include "ui/windows/forms.h"
 
 namespace testing_ui {
 

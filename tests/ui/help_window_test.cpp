@@ -8,10 +8,10 @@
 #include "app/helptext.h"
 #include "harness.h"
 #include "ui/fonts.h"
-#include "ui/frmGraph.h"
-#include "ui/frmItemneed.h"
-#include "ui/frmRfromal.h"
 #include "ui/multilinefield.h"
+#include "ui/windows/frmGraph.h"
+#include "ui/windows/frmItemneed.h"
+#include "ui/windows/frmRfromal.h"
 
 using namespace testing_ui;
 

@@ -9,7 +9,7 @@
 #include "harness.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/frmAlpha.h"
+#include "ui/windows/frmAlpha.h"
 
 using namespace testing_ui;
 

@@ -9,12 +9,12 @@
 #include "app/frmMain.h"
 #include "harness.h"
 #include "ui/fonts.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
-#include "ui/frmItemneed.h"
-#include "ui/frmRfromal.h"
-#include "ui/frmSbalpha.h"
 #include "ui/placement.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmGraph.h"
+#include "ui/windows/frmItemneed.h"
+#include "ui/windows/frmRfromal.h"
+#include "ui/windows/frmSbalpha.h"
 
 using namespace testing_ui;
 

@@ -13,8 +13,8 @@
 #include "app/frmMain.h"
 #include "harness.h"
 #include "ui/fonts.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmItemneed.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmItemneed.h"
 
 using namespace testing_ui;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/form.h"
+#include "ui/windows/form.h"
 
 namespace calc {
 struct NumberLocale;

@@ -1,4 +1,4 @@
-#include "ui/outcomeplayer.h"
+#include "ui/windows/outcomeplayer.h"
 
 #include <QLineEdit>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "ui/frmGraph.h"
+#include "ui/windows/frmGraph.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -23,14 +23,14 @@
 #include "ui/controls.h"
 #include "ui/drawingarea.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
 #include "ui/graph.h"
 #include "ui/line.h"
 #include "ui/messagebox.h"
 #include "ui/multilinefield.h"
-#include "ui/outcomeplayer.h"
 #include "ui/placement.h"
 #include "ui/twips.h"
+#include "ui/windows/forms.h"
+#include "ui/windows/outcomeplayer.h"
 
 namespace ui {
 namespace {

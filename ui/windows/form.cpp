@@ -1,4 +1,4 @@
-#include "ui/form.h"
+#include "ui/windows/form.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "ui/forms.h"
 #include "ui/placement.h"
 #include "ui/twips.h"
+#include "ui/windows/forms.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/quit.h"
+#include "ui/windows/quit.h"
 
 #include <QCoreApplication>
 

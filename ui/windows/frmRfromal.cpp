@@ -1,4 +1,4 @@
-#include "ui/frmRfromal.h"
+#include "ui/windows/frmRfromal.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,9 +7,9 @@
 #include "calc/interitem.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/forms.h"
-#include "ui/outcomeplayer.h"
 #include "ui/twips.h"
+#include "ui/windows/forms.h"
+#include "ui/windows/outcomeplayer.h"
 
 namespace ui {
 

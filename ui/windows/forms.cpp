@@ -1,9 +1,9 @@
-#include "ui/forms.h"
+#include "ui/windows/forms.h"
 
 #include <vector>
 
-#include "ui/form.h"
-#include "ui/quit.h"
+#include "ui/windows/form.h"
+#include "ui/windows/quit.h"
 
 namespace ui {
 
