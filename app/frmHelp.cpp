@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "app/helptext.h"
-#include "ui/fonts.h"
-#include "ui/multilinefield.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/multilinefield.h"
 #include "ui/placement.h"
 #include "ui/twips.h"
 #include "ui/windows/forms.h"

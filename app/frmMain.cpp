@@ -6,9 +6,9 @@
 #include <QRadioButton>
 
 #include "app/frmHelp.h"
-#include "ui/controls.h"
-#include "ui/fonts.h"
-#include "ui/line.h"
+#include "ui/controls/controls.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/line.h"
 #include "ui/twips.h"
 #include "ui/windows/forms.h"
 #include "ui/windows/frmAlpha.h"

@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "app/frmMain.h"
-#include "ui/fonts.h"
-#include "ui/messagebox.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/messagebox.h"
 #include "ui/windows/forms.h"
 #ifdef Q_OS_WASM
 #include "ui/pageaccessibility.h"

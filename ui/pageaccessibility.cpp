@@ -10,7 +10,7 @@
 
 #include <emscripten.h>
 
-#include "ui/accessibletree.h"
+#include "ui/controls/accessibletree.h"
 
 // clang-format off
 EM_JS(void, sendToMirror, (const char* windows), {

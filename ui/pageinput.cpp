@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "ui/textentry.h"
-#include "ui/waitingmenus.h"
+#include "ui/controls/textentry.h"
+#include "ui/controls/waitingmenus.h"
 
 namespace {
 

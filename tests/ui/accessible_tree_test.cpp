@@ -18,8 +18,8 @@
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
 #include "harness.h"
-#include "ui/accessibletree.h"
-#include "ui/fonts.h"
+#include "ui/controls/accessibletree.h"
+#include "ui/controls/fonts.h"
 #include "ui/windows/frmAlpha.h"
 #include "ui/windows/frmGraph.h"
 

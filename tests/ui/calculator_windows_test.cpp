@@ -10,7 +10,7 @@
 #include "app/frmMain.h"
 #include "calc/messages.h"
 #include "harness.h"
-#include "ui/fonts.h"
+#include "ui/controls/fonts.h"
 #include "ui/windows/frmItemneed.h"
 #include "ui/windows/frmRfromal.h"
 #include "ui/windows/frmSbalpha.h"

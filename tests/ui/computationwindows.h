@@ -10,7 +10,7 @@
 
 #include "harness.h"
 #include "tests/support/ownmessages.h"
-#include "ui/multilinefield.h"
+#include "ui/controls/multilinefield.h"
 #include "ui/windows/frmAlpha.h"
 #include "ui/windows/frmGraph.h"
 #include "ui/windows/frmItemneed.h"

@@ -12,7 +12,7 @@
 #include <functional>
 #include <utility>
 
-#include "ui/messagebox.h"
+#include "ui/controls/messagebox.h"
 #include "ui/screen.h"
 #include "ui/windows/form.h"
 #include "ui/windows/forms.h"

@@ -12,7 +12,7 @@
 
 #include "app/frmMain.h"
 #include "harness.h"
-#include "ui/fonts.h"
+#include "ui/controls/fonts.h"
 #include "ui/windows/frmAlpha.h"
 #include "ui/windows/frmItemneed.h"
 

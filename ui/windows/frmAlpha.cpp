@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "calc/alpha.h"
-#include "ui/controls.h"
-#include "ui/fonts.h"
+#include "ui/controls/controls.h"
+#include "ui/controls/fonts.h"
 #include "ui/twips.h"
 #include "ui/windows/forms.h"
 #include "ui/windows/outcomeplayer.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <utility>
 
-#include "ui/messagebox.h"
+#include "ui/controls/messagebox.h"
 
 namespace ui {
 namespace {

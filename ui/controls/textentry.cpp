@@ -1,4 +1,4 @@
-#include "ui/textentry.h"
+#include "ui/controls/textentry.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "ui/multilinefield.h"
+#include "ui/controls/multilinefield.h"
 
 #include <QString>
 #include <QTextBlock>

@@ -1,4 +1,4 @@
-#include "ui/waitingmenus.h"
+#include "ui/controls/waitingmenus.h"
 
 #include <QApplication>
 #include <QEvent>

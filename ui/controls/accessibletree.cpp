@@ -1,4 +1,4 @@
-#include "ui/accessibletree.h"
+#include "ui/controls/accessibletree.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "ui/drawingarea.h"
+#include "ui/controls/drawingarea.h"
 
 namespace ui::accessible {
 namespace {

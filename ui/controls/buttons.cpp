@@ -1,4 +1,4 @@
-#include "ui/buttons.h"
+#include "ui/controls/buttons.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

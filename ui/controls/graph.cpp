@@ -1,10 +1,10 @@
-#include "ui/graph.h"
+#include "ui/controls/graph.h"
 
 #include <QRgb>
 
 #include <array>
 
-#include "ui/drawingarea.h"
+#include "ui/controls/drawingarea.h"
 
 namespace ui::graph {
 namespace {

@@ -1,11 +1,11 @@
-#include "ui/clipboard.h"
+#include "ui/controls/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
 
-#include "ui/messagebox.h"
+#include "ui/controls/messagebox.h"
 
 #ifdef Q_OS_WASM
 #include <emscripten.h>

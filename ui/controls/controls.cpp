@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "ui/controls/controls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +7,7 @@
 
 #include <limits>
 
-#include "ui/buttons.h"
+#include "ui/controls/buttons.h"
 
 namespace ui {
 

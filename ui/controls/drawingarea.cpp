@@ -1,4 +1,4 @@
-#include "ui/drawingarea.h"
+#include "ui/controls/drawingarea.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "ui/controls/fonts.h"
 
 #include <QDir>
 #include <QFontDatabase>

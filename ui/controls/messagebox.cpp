@@ -1,4 +1,4 @@
-#include "ui/messagebox.h"
+#include "ui/controls/messagebox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

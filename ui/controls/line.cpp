@@ -1,4 +1,4 @@
-#include "ui/line.h"
+#include "ui/controls/line.h"
 
 #include <QPalette>
 #include <QWidget>
