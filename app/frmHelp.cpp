@@ -6,8 +6,8 @@
 #include "app/helptext.h"
 #include "ui/controls/fonts.h"
 #include "ui/controls/multilinefield.h"
-#include "ui/placement.h"
-#include "ui/twips.h"
+#include "ui/geometry/placement.h"
+#include "ui/geometry/twips.h"
 #include "ui/windows/forms.h"
 
 namespace app {

@@ -9,7 +9,7 @@
 #include "ui/controls/controls.h"
 #include "ui/controls/fonts.h"
 #include "ui/controls/line.h"
-#include "ui/twips.h"
+#include "ui/geometry/twips.h"
 #include "ui/windows/forms.h"
 #include "ui/windows/frmAlpha.h"
 #include "ui/windows/frmGraph.h"

@@ -14,7 +14,7 @@
 #include "ui/pageaccessibility.h"
 #include "ui/pageinput.h"
 #endif
-#include "ui/screen.h"
+#include "ui/geometry/screen.h"
 #include "ui/windows/quit.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <utility>
 
 #include "ui/controls/messagebox.h"
-#include "ui/screen.h"
+#include "ui/geometry/screen.h"
 #include "ui/windows/form.h"
 #include "ui/windows/forms.h"
 

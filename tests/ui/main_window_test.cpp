@@ -9,7 +9,7 @@
 #include "app/frmMain.h"
 #include "harness.h"
 #include "ui/controls/fonts.h"
-#include "ui/placement.h"
+#include "ui/geometry/placement.h"
 #include "ui/windows/frmAlpha.h"
 #include "ui/windows/frmGraph.h"
 #include "ui/windows/frmItemneed.h"

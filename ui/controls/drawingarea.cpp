@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "ui/twips.h"
+#include "ui/geometry/twips.h"
 
 namespace ui {
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "ui/twips.h"
+#include "ui/geometry/twips.h"
 
 namespace ui {
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "ui/placement.h"
-#include "ui/twips.h"
+#include "ui/geometry/placement.h"
+#include "ui/geometry/twips.h"
 #include "ui/windows/forms.h"
 
 namespace ui {

@@ -27,8 +27,8 @@
 #include "ui/controls/line.h"
 #include "ui/controls/messagebox.h"
 #include "ui/controls/multilinefield.h"
-#include "ui/placement.h"
-#include "ui/twips.h"
+#include "ui/geometry/placement.h"
+#include "ui/geometry/twips.h"
 #include "ui/windows/forms.h"
 #include "ui/windows/outcomeplayer.h"
 

@@ -7,7 +7,7 @@
 #include "calc/itemsneeded.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/fonts.h"
-#include "ui/twips.h"
+#include "ui/geometry/twips.h"
 #include "ui/windows/forms.h"
 #include "ui/windows/outcomeplayer.h"
 

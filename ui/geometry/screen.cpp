@@ -1,9 +1,9 @@
-#include "ui/screen.h"
+#include "ui/geometry/screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "ui/twips.h"
+#include "ui/geometry/twips.h"
 
 namespace ui {
 

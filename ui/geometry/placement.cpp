@@ -1,10 +1,10 @@
-#include "ui/placement.h"
+#include "ui/geometry/placement.h"
 
 #include <QWidget>
 
-#include "ui/screen.h"
-#include "ui/twips.h"
-#include "ui/windowframe.h"
+#include "ui/geometry/screen.h"
+#include "ui/geometry/twips.h"
+#include "ui/geometry/windowframe.h"
 
 namespace ui {
 
