@@ -6,24 +6,12 @@
 #include <QString>
 
 #include "ui/controls/messagebox.h"
-
-#ifdef Q_OS_WASM
-#include <emscripten.h>
-
-// clang-format off
-EM_JS(bool, browserTakesPictures, (), {
-    return window.isSecureContext && typeof ClipboardItem === "function" &&
-           !!(navigator.clipboard && navigator.clipboard.write);
-});
-// clang-format on
-#else
-static bool browserTakesPictures() { return true; }
-#endif
+#include "ui/platform/platform.h"
 
 namespace ui {
 
 void copyPicture(const QImage& picture, MessageBox& messageBox) {
-    if (!browserTakesPictures()) {
+    if (!platform::clipboardTakesPictures()) {
         messageBox.show(
             QStringLiteral("This browser does not let Mirtavo put a picture on the clipboard. "
                            "Take a screenshot of the graph instead."));

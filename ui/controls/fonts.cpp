@@ -7,6 +7,8 @@
 
 #include <string_view>
 
+#include "ui/platform/platform.h"
+
 namespace ui {
 
 void installFontSubstitutes() {
@@ -15,11 +17,9 @@ void installFontSubstitutes() {
     for (const QString& file : embedded.entryList(QDir::Files)) {
         QFontDatabase::addApplicationFont(embedded.filePath(file));
     }
-#ifdef Q_OS_WASM
-    // A browser gives the toolkit no desktop font, and its fallback is larger than a desktop's:
-    // message boxes and fields get the font a Linux desktop gives them.
-    QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-#endif
+    if (const auto face = platform::defaultFace()) {
+        QGuiApplication::setFont(*face);
+    }
     QFont::insertSubstitutions(kSansSerif, {"Liberation Sans", "DejaVu Sans"});
     QFont::insertSubstitutions(kSerif, {"Liberation Serif", "DejaVu Serif"});
     QFont::insertSubstitutions(kScript, {"Z003", "URW Chancery L", "DejaVu Serif"});

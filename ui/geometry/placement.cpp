@@ -4,9 +4,32 @@
 
 #include "ui/geometry/screen.h"
 #include "ui/geometry/twips.h"
-#include "ui/geometry/windowframe.h"
+#include "ui/platform/platform.h"
 
 namespace ui {
+namespace {
+
+// What Qt's platform already knows of the frame: on Windows, everything; under X11, nothing
+// until the window has been mapped.
+QMargins knownFrameMargins(QWidget& window) {
+    const QRect client = window.geometry();
+    const QRect frame = window.frameGeometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// The frame (border and caption) that a top-level window will have on this desktop, known
+// before the window is first shown, so that it can be placed by its outer size. Without a
+// window manager there is no frame.
+QMargins expectedFrameMargins(QWidget& window) {
+    window.winId();
+    if (const auto margins = platform::windowManagerFrame(window)) {
+        return *margins;
+    }
+    return knownFrameMargins(window);
+}
+
+}  // namespace
 
 float placedEdge(float screenTwips, float windowTwips, double divisor) {
     return static_cast<float>((static_cast<double>(screenTwips) - windowTwips) / divisor);

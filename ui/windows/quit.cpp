@@ -2,16 +2,12 @@
 
 #include <QCoreApplication>
 
-#ifdef Q_OS_WASM
-#include <emscripten.h>
-#endif
+#include "ui/platform/platform.h"
 
 namespace ui {
 
 void quitProgram() {
-#ifdef Q_OS_WASM
-    EM_ASM(window.dispatchEvent(new Event("mirtavo-ended")););
-#endif
+    platform::programEnded();
     QCoreApplication::quit();
 }
 

@@ -1,33 +1,20 @@
-#include "ui/geometry/windowframe.h"
+// The Unix desktops: X11, whose window manager says before a window is shown what frame it will
+// put around it, and Wayland, which cannot say.
+#include "ui/platform/platform.h"
 
-#include <QGuiApplication>
-#include <QWidget>
-
-#ifdef MIRTAVO_X11_FRAME
 #include <xcb/xcb.h>
 #include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QThread>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <optional>
-#endif
 
-namespace ui {
+namespace ui::platform {
 namespace {
-
-// What Qt's platform already knows of the frame: on Windows, everything; under X11, nothing
-// until the window has been mapped.
-QMargins knownFrameMargins(QWidget& window) {
-    const QRect client = window.geometry();
-    const QRect frame = window.frameGeometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
-}
-
-#ifdef MIRTAVO_X11_FRAME
 
 // Asks the window manager, through the freedesktop window-manager hints, for the
 // frame of a window that is not mapped yet; it answers by setting _NET_FRAME_EXTENTS.
@@ -116,7 +103,23 @@ private:
     xcb_connection_t* m_connection;
 };
 
-std::optional<QMargins> askWindowManager(QWidget& window) {
+}  // namespace
+
+bool hasDisplay() {
+    const auto isSet = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
+}
+
+void prepare() {}
+
+void start(QApplication& /*application*/) {}
+
+std::optional<QFont> defaultFace() { return std::nullopt; }
+
+std::optional<QMargins> windowManagerFrame(QWidget& window) {
     // The offscreen platform answers as an X11 application too, with no connection.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
@@ -134,18 +137,8 @@ std::optional<QMargins> askWindowManager(QWidget& window) {
                     qRound(margins->right() / ratio), qRound(margins->bottom() / ratio));
 }
 
-#endif
+bool clipboardTakesPictures() { return true; }
 
-}  // namespace
+void programEnded() {}
 
-QMargins expectedFrameMargins(QWidget& window) {
-    window.winId();
-#ifdef MIRTAVO_X11_FRAME
-    if (const auto margins = askWindowManager(window)) {
-        return *margins;
-    }
-#endif
-    return knownFrameMargins(window);
-}
-
-}  // namespace ui
+}  // namespace ui::platform

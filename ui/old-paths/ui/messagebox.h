@@ -1,4 +1,0 @@
-#pragma once
-
-// The benchmark names this header by its place before ui/ had folders.
-#include "ui/controls/messagebox.h"
