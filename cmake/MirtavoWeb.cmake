@@ -44,24 +44,47 @@ function(mirtavo_make_web_program target)
                      FILES ${subsets})
 endfunction()
 
-# The page around the program: its loader, icons, manifest and service worker, written once the
-# program is linked (cmake/MirtavoWebPage.cmake).
+# The page around the program: its loader, icons, manifest and service worker. The page and the
+# worker are written once the program is linked and again whenever a file of the page changes
+# (cmake/MirtavoWebPage.cmake), since the worker holds every file's digest.
 function(mirtavo_install_web_page target)
     set(web ${PROJECT_SOURCE_DIR}/web)
     set(page ${CMAKE_CURRENT_BINARY_DIR}/page)
     set(program $<TARGET_FILE_DIR:${target}>/${target})
+    set(icons ${PROJECT_SOURCE_DIR}/dist/icons)
+    set(files mirtavo.js=${program}.js mirtavo.wasm=${program}.wasm qtloader.js=${MIRTAVO_QT_LOADER}
+              icons/mirtavo.svg=${icons}/org.mirtavo.Mirtavo.svg)
+    foreach(size 32 128 256)
+        list(APPEND files icons/mirtavo-${size}.png=${icons}/${size}/org.mirtavo.Mirtavo.png)
+    endforeach()
+    set(page_files page.js mirror.js keyboard.js page.css manifest.webmanifest)
+    foreach(file ${page_files})
+        list(APPEND files ${file}=${web}/${file})
+    endforeach()
+    list(TRANSFORM page_files PREPEND ${web}/)
+    # The program's own files are not listed: the .wasm is a by-product of linking, which ninja
+    # knows no rule for, and depending on the target already waits for the link.
+    set(sources ${files})
+    list(FILTER sources EXCLUDE REGEX "^mirtavo\\.(js|wasm)=")
+    list(TRANSFORM sources REPLACE "^[^=]*=" "")
+    add_custom_command(OUTPUT ${page}/index.html ${page}/service-worker.js
+        COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -DSOURCE_DIR=${web} -DOUTPUT_DIR=${page}
+                "-DFILES=${files}" -P ${PROJECT_SOURCE_DIR}/cmake/MirtavoWebPage.cmake
+        DEPENDS ${target} ${sources} ${web}/index.html.in ${web}/service-worker.js.in
+                ${PROJECT_SOURCE_DIR}/cmake/MirtavoWebPage.cmake
+        VERBATIM)
+    add_custom_target(${target}_page ALL DEPENDS ${page}/index.html ${page}/service-worker.js)
+    # For hosts that serve files compressed ahead of time (nginx's gzip_static and brotli_static,
+    # Apache's rewrite rules, Caddy's precompressed).
     add_custom_command(TARGET ${target} POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -DQT_LOADER=${MIRTAVO_QT_LOADER}
-                -DSOURCE_DIR=${web} -DOUTPUT_DIR=${page}
-                -P ${PROJECT_SOURCE_DIR}/cmake/MirtavoWebPage.cmake
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${page}
+        COMMAND ${CMAKE_COMMAND} "-DFILES=${program}.wasm;${program}.js;${MIRTAVO_QT_LOADER}"
+                -DOUTPUT_DIR=${page} -P ${PROJECT_SOURCE_DIR}/cmake/MirtavoCompress.cmake
         VERBATIM)
     install(TARGETS ${target} RUNTIME DESTINATION .)
     install(FILES ${program}.wasm ${MIRTAVO_QT_LOADER}
-                  ${page}/index.html ${page}/service-worker.js
-                  ${web}/page.js ${web}/mirror.js ${web}/keyboard.js ${web}/page.css ${web}/manifest.webmanifest
+                  ${page}/index.html ${page}/service-worker.js ${page_files}
             DESTINATION .)
-    # For hosts that serve files compressed ahead of time (nginx's gzip_static and brotli_static,
-    # Apache's rewrite rules, Caddy's precompressed).
     foreach(file ${target}.wasm ${target}.js qtloader.js)
         install(FILES ${page}/${file}.br ${page}/${file}.gz DESTINATION .)
     endforeach()

@@ -1,20 +1,29 @@
-# Run after the program is linked (cmake -P): writes the page and its service worker with the
-# program's size, for the loading indicator, and a fingerprint of its build, for the cache; and
-# the large files compressed ahead of time, brotli at its best and gzip -9, beside the page.
-#   -DPROGRAM=build/app/mirtavo (without .js or .wasm) -DQT_LOADER=qtloader.js
-#   -DSOURCE_DIR=web/ -DOUTPUT_DIR=where index.html goes
+# Run after the program is linked or a page file changes (cmake -P): writes the page and its
+# service worker. The page carries the program's size, for the loading indicator, and the
+# build's name; the worker carries the SHA-256 of every file of the build, so that it keeps only
+# a build whose files are all the build's own. The name is a digest of those digests and of the
+# page's template, so that a change to any file is a new build.
+#   -DPROGRAM=build/app/mirtavo (without .js or .wasm) -DSOURCE_DIR=web/
+#   -DOUTPUT_DIR=where index.html goes
+#   -DFILES=name=path;... every file of the build but index.html, by its name in the site
 file(SIZE ${PROGRAM}.wasm MIRTAVO_PROGRAM_BYTES)
-file(SHA256 ${PROGRAM}.wasm hash)
-string(SUBSTRING ${hash} 0 16 MIRTAVO_BUILD)
-configure_file(${SOURCE_DIR}/index.html.in ${OUTPUT_DIR}/index.html @ONLY)
-configure_file(${SOURCE_DIR}/service-worker.js.in ${OUTPUT_DIR}/service-worker.js @ONLY)
 
-find_program(BROTLI brotli REQUIRED)
-find_program(GZIP gzip REQUIRED)
-foreach(file ${PROGRAM}.wasm ${PROGRAM}.js ${QT_LOADER})
-    get_filename_component(name ${file} NAME)
-    execute_process(COMMAND ${BROTLI} -q 11 -f -o ${OUTPUT_DIR}/${name}.br ${file}
-                    COMMAND_ERROR_IS_FATAL ANY)
-    execute_process(COMMAND ${GZIP} -9 -n -c ${file} OUTPUT_FILE ${OUTPUT_DIR}/${name}.gz
-                    COMMAND_ERROR_IS_FATAL ANY)
+set(digests)
+set(fingerprint)
+foreach(entry ${FILES})
+    string(REPLACE "=" ";" entry ${entry})
+    list(GET entry 0 name)
+    list(GET entry 1 path)
+    file(SHA256 ${path} digest)
+    string(APPEND digests "  \"${name}\": \"${digest}\",\n")
+    string(APPEND fingerprint "${digest} ${name}\n")
 endforeach()
+file(SHA256 ${SOURCE_DIR}/index.html.in template)
+string(SHA256 hash "${fingerprint}${template} index.html.in\n")
+string(SUBSTRING ${hash} 0 16 MIRTAVO_BUILD)
+
+configure_file(${SOURCE_DIR}/index.html.in ${OUTPUT_DIR}/index.html @ONLY)
+file(SHA256 ${OUTPUT_DIR}/index.html digest)
+string(APPEND digests "  \"index.html\": \"${digest}\",\n")
+set(MIRTAVO_BUILD_FILES "${digests}")
+configure_file(${SOURCE_DIR}/service-worker.js.in ${OUTPUT_DIR}/service-worker.js @ONLY)

@@ -56,6 +56,32 @@
     }
   }
 
+  // Each line of a multi-line text is an element of its own, so a screen reader's arrow keys go
+  // through it line by line, as fallback content has no layout to make lines of; the breaks stay
+  // text between them, so the element's text is still the whole value.
+  function setLines(element, text) {
+    let line = element.firstElementChild;
+    if (!line) {
+      element.textContent = "";
+    }
+    text.split("\n").forEach((lineText, i) => {
+      if (!line) {
+        if (i > 0) {
+          element.append("\n");
+        }
+        line = element.appendChild(document.createElement("div"));
+      }
+      setText(line, lineText);
+      line = line.nextElementSibling;
+    });
+    while (line) {
+      const next = line.nextElementSibling;
+      line.previousSibling.remove();
+      line.remove();
+      line = next;
+    }
+  }
+
   function elementFor(node) {
     let element = elements.get(node.id);
     if (!element || element.dataset.role !== node.role) {
@@ -95,7 +121,7 @@
     element.inert = !!node.blocked && !parent;
     setAttribute(element, "aria-hidden", element.inert && "true");
     if (kind.content) {
-      setText(element, node[kind.content] || "");
+      (node.multiline ? setLines : setText)(element, node[kind.content] || "");
     }
     if (node.role === "alertdialog") {
       // A message box is announced with its text.

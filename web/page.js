@@ -26,6 +26,7 @@
   function showFailure(text) {
     document.getElementById("failed-text").textContent = String(text || "");
     showOnly("failed");
+    keepForOffline();
   }
 
   // The loader fetches the program itself; its bytes are counted on a copy of the response,
@@ -59,11 +60,26 @@
   }
 
   // The service worker keeps this build's files for offline use. A newer build's worker, found
-  // as the page loads, is told to take charge only once this page's program runs, so that no
-  // page mixes the files of two builds. A browser without one (or a page opened from a file) runs
-  // the program all the same.
+  // as the page loads, is told it may take charge once this page no longer loads (its program
+  // runs, or could not start); it takes charge when every page says so, so that no page mixes
+  // the files of two builds. A browser without one (or a page opened from a file) runs the
+  // program all the same.
+  const workers = "serviceWorker" in navigator && window.isSecureContext && navigator.serviceWorker;
+
+  function answerWhetherLoading() {
+    if (!workers) {
+      return;
+    }
+    workers.addEventListener("message", (event) => {
+      if (event.data === "mirtavo-state" && event.ports[0]) {
+        event.ports[0].postMessage(document.documentElement.dataset.mirtavo);
+      }
+    });
+    workers.startMessages();
+  }
+
   function keepForOffline() {
-    if (!("serviceWorker" in navigator) || !window.isSecureContext) {
+    if (!workers) {
       return;
     }
     const takeChargeOnceInstalled = (worker) => {
@@ -74,7 +90,7 @@
       worker.addEventListener("statechange", ask);
       ask();
     };
-    navigator.serviceWorker
+    workers
       .register("service-worker.js")
       .then((registration) => {
         takeChargeOnceInstalled(registration.waiting || registration.installing);
@@ -83,6 +99,22 @@
         );
       })
       .catch((error) => console.info("Mirtavo will not work offline:", error));
+  }
+
+  // Starting again looks for a newer build first: one that mends what failed here takes charge
+  // before the page loads again (within a few seconds, or the kept build starts again).
+  async function startAgain() {
+    const registration = workers && (await workers.getRegistration().catch(() => null));
+    if (registration) {
+      await registration.update().catch(() => {});
+      if (registration.installing || registration.waiting) {
+        await new Promise((resolve) => {
+          workers.addEventListener("controllerchange", resolve);
+          setTimeout(resolve, 10000);
+        });
+      }
+    }
+    location.reload();
   }
 
   // Qt asks the browser about the clipboard's permissions as it starts and drops the answer.
@@ -157,10 +189,11 @@
   // The program says when it has ended: "End this program", or its last window closed.
   window.addEventListener("mirtavo-ended", () => showOnly("ended"));
   for (const id of ["start-again", "retry"]) {
-    document.getElementById(id).addEventListener("click", () => location.reload());
+    document.getElementById(id).addEventListener("click", startAgain);
   }
   canvas.addEventListener("contextmenu", (event) => event.preventDefault());
   answerEveryPermissionQuery();
+  answerWhetherLoading();
   nameTheTabKey();
   fitNarrowScreens();
 

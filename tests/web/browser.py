@@ -27,18 +27,26 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 
 class StaticServer:
-    """Serves a folder on a free port of 127.0.0.1 and counts the requests it answers."""
+    """Serves a folder on a free port of 127.0.0.1 and counts the requests it answers. Stopped,
+    it is a host gone offline; started again, the same host back on the same address."""
 
     def __init__(self, folder):
-        handler = functools.partial(QuietHandler, directory=str(folder))
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.httpd.requests = []
-        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
+        self.folder = folder
+        self.port = 0
+        self.answered = []
+        self.start()
+
+    def start(self):
+        handler = functools.partial(QuietHandler, directory=str(self.folder))
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", self.port), handler)
+        self.httpd.requests = self.answered
+        self.port = self.httpd.server_address[1]
+        self.url = f"http://127.0.0.1:{self.port}/"
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
     @property
     def requests(self):
-        return list(self.httpd.requests)
+        return list(self.answered)
 
     def stop(self):
         self.httpd.shutdown()
@@ -175,16 +183,18 @@ class MirtavoPage:
     def mirror(self):
         """The mirror of the windows for screen readers, as the page's elements hold it: each
         element's role, name, text, inert and aria-hidden states, its depth, whether it has the
-        focus, and where it stands on the page (x, y, width, height)."""
+        focus, and where it stands on the page (x, y, width, height). A multi-line text's lines
+        are no controls: its text is theirs."""
         return self.engine.script("""
             const found = [];
+            const controls = (element) => [...element.children].filter((c) => c.dataset.id);
             const walk = (element, depth, left, top) => {
-              for (const child of element.children) {
+              for (const child of controls(element)) {
                 const x = left + parseFloat(child.style.left);
                 const y = top + parseFloat(child.style.top);
                 found.push({role: child.getAttribute("role") || "", depth,
                             name: child.getAttribute("aria-label") || "",
-                            text: child.children.length ? "" : child.textContent,
+                            text: controls(child).length ? "" : child.textContent,
                             inert: child.inert,
                             hidden: child.getAttribute("aria-hidden") === "true",
                             focused: document.activeElement === child,

@@ -21,9 +21,10 @@ Unsupported.
     engine = start("firefox")            or Chromium(), Firefox(), WebKit()
 
 Chromium is headless, with WebGL drawn in software; Chromium(webgl=False) is a browser without
-WebGL at all. Chromium(device=TouchDevice(...)) and Firefox(device=...) are that device's
-browser, where touch(x, y, seconds) taps, and in Chromium an input method commit(text)s and
-compose(text)s.
+WebGL at all; Chromium(atspi=True) runs on a display and buses of its own, where atspi_tree()
+reads it as Orca does. Chromium(device=TouchDevice(...)) and Firefox(device=...) are that
+device's browser, where touch(x, y, seconds) taps, and in Chromium an input method commit(text)s
+and compose(text)s.
 """
 
 import base64
@@ -35,6 +36,7 @@ import pathlib
 import re
 import select
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
@@ -118,6 +120,44 @@ class VirtualDisplay:
         stop_process(self.process)
 
 
+class AccessibilityBus:
+    """A D-Bus session of its own with an accessibility bus on it, as a desktop session has, for
+    one browser on its own display: nothing of the machine's session reaches the test, and a
+    machine without one needs none. tree(name) is what an AT-SPI client reads there of that
+    application (atspi_tree.py)."""
+
+    def __init__(self, display):
+        # The launcher ends with the session's bus, and the accessibility bus with the launcher.
+        self.process = subprocess.Popen(
+            ["dbus-run-session", "--", "sh", "-c", 'echo "$DBUS_SESSION_BUS_ADDRESS" && '
+             "exec /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
+            env=self._outside(display.environment()), start_new_session=True)
+        ready, _, _ = select.select([self.process.stdout], [], [], 15)
+        address = self.process.stdout.readline().strip() if ready else ""
+        if not address:
+            self.stop()
+            raise EngineError("the D-Bus session did not start")
+        self.env = {**self._outside(display.environment()), "DBUS_SESSION_BUS_ADDRESS": address,
+                    "ACCESSIBILITY_ENABLED": "1"}
+
+    @staticmethod
+    def _outside(env):
+        return {k: v for k, v in env.items() if not k.startswith(("DBUS_", "AT_SPI_"))}
+
+    def tree(self, application):
+        reader = pathlib.Path(__file__).with_name("atspi_tree.py")
+        return json.loads(subprocess.run(["/usr/bin/python3", str(reader), application],
+                                         env=self.env, capture_output=True, check=True,
+                                         timeout=60).stdout)
+
+    def stop(self):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGTERM)
+        stop_process(self.process)
+        self.process.stdout.close()
+
+
 def stop_process(process, seconds=10):
     if process.poll() is None:
         process.terminate()
@@ -150,6 +190,10 @@ class Engine:
 
     def accessibility_tree(self):
         raise Unsupported(f"{self.name} does not show its accessibility tree to a test")
+
+    def before_each_page(self, js):
+        """Runs a script in every page this tab loads from now on, before the page's own."""
+        raise Unsupported(f"{self.name} runs no script of a test's before a page's own")
 
     def cannot(self):
         """The names of the capabilities this engine lacks."""
@@ -184,6 +228,18 @@ class SeleniumEngine(Engine):
 
     def reload(self):
         self.driver.refresh()
+
+    def new_tab(self):
+        """Opens a tab and acts in it from now on; the tab before it, for use_tab."""
+        before = self.driver.current_window_handle
+        self.driver.switch_to.new_window("tab")
+        return before
+
+    def use_tab(self, tab):
+        """Acts in that tab; the one acted in until now, to come back to."""
+        before = self.driver.current_window_handle
+        self.driver.switch_to.window(tab)
+        return before
 
     def title(self):
         return self.driver.title
@@ -239,22 +295,25 @@ class TouchDevice:
 
 
 class Chromium(SeleniumEngine):
-    """Headless Chromium through chromedriver, its accessibility tree through DevTools."""
+    """Headless Chromium through chromedriver, its accessibility tree through DevTools; with
+    atspi=True on a display of its own, its tree also through AT-SPI."""
 
     name = "chromium"
     can_read_accessibility_tree = True
     can_emulate_touch = can_emulate_phone_and_input_method = True
 
-    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", webgl=True, device=None):
+    def __init__(self, width=WIDTH, height=HEIGHT, language="en-US", webgl=True, device=None,
+                 atspi=False):
         if device:
             width, height = device.width, device.height
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         # WebGL drawn in software, as no GPU is at hand; no requests of Chromium's own.
-        flags = ["--headless=new", "--no-sandbox", "--disable-dev-shm-usage",
-                 "--enable-unsafe-swiftshader", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", "--no-first-run",
-                 "--disable-quic", f"--window-size={width},{height}", f"--lang={language}"]
+        flags = ["--force-renderer-accessibility" if atspi else "--headless=new", "--no-sandbox",
+                 "--disable-dev-shm-usage", "--enable-unsafe-swiftshader",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--no-first-run", "--disable-quic", f"--window-size={width},{height}",
+                 f"--lang={language}"]
         if not webgl:
             flags += ["--disable-webgl", "--disable-3d-apis"]
         for flag in flags:
@@ -263,11 +322,17 @@ class Chromium(SeleniumEngine):
         # headless.
         options.add_experimental_option("prefs", {"intl.accept_languages": language})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=ChromiumService("/usr/bin/chromedriver"),
-                                       options=options)
         self.has_webgl = webgl
         self.errors = []
+        self.display = self.bus = None
         try:
+            # Orca reads a Chromium on a desktop, through its session's buses: this one has a
+            # display and buses of its own.
+            if atspi:
+                self.display = VirtualDisplay()
+                self.bus = AccessibilityBus(self.display)
+            service = ChromiumService("/usr/bin/chromedriver", env=self.bus and self.bus.env)
+            self.driver = webdriver.Chrome(service=service, options=options)
             self._sized(width, height)
             if device:
                 self._emulate(device)
@@ -286,6 +351,9 @@ class Chromium(SeleniumEngine):
 
     def cdp(self, method, params):
         return self.driver.execute_cdp_cmd(method, params)
+
+    def before_each_page(self, js):
+        self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": js})
 
     def touch(self, x, y, seconds=0.05):
         """A finger on a point of the page's layout (CSS pixels) for so long."""
@@ -316,6 +384,19 @@ class Chromium(SeleniumEngine):
     def accessibility_tree(self):
         """Every node of the page's accessibility tree, as DevTools gives it."""
         return self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+
+    def atspi_tree(self):
+        """What Orca reads of the browser through AT-SPI, where started with atspi=True."""
+        if not self.bus:
+            raise Unsupported("this Chromium was started without atspi=True")
+        return self.bus.tree("chromium")
+
+    def quit(self):
+        super().quit()
+        for helper in (self.bus, self.display):
+            if helper:
+                helper.stop()
+        self.bus = self.display = None
 
     def console_errors(self):
         # Each read of the log drains it.
@@ -544,6 +625,21 @@ class Firefox(Engine):
 
     def reload(self):
         self._send("browsingContext.reload", {"context": self.context, "wait": "complete"})
+
+    def new_tab(self):
+        before = self.context
+        self.context = self._send("browsingContext.create", {"type": "tab"})["context"]
+        return before
+
+    def use_tab(self, tab):
+        before, self.context = self.context, tab
+        # A tab in the background draws nothing.
+        self._send("browsingContext.activate", {"context": tab})
+        return before
+
+    def before_each_page(self, js):
+        self._send("script.addPreloadScript",
+                   {"functionDeclaration": f"() => {{ {js}\n}}", "contexts": [self.context]})
 
     def title(self):
         return self.script("return document.title")

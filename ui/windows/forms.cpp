@@ -29,11 +29,12 @@ Form& Forms::show(std::type_index type, const Factory& factory) {
         slot->Form_Load();
     }
     Form& window = *slot;
+    // Never a plain show(): the browser's platform makes it fill the page, a window already
+    // open as well as a new one.
     if (loaded) {
-        window.show();
+        window.setVisible(true);
         window.raise();
     } else {
-        // Explicitly not full-screen: the browser's platform makes a plain show() fill the page.
         window.showNormal();
     }
     window.activateWindow();
