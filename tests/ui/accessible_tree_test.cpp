@@ -28,12 +28,6 @@ using ui::accessible::Request;
 
 namespace {
 
-struct Program {
-    FixedScreen screen;
-    ui::ModalMessageBox messageBox;
-    ui::Forms forms{screen, messageBox};
-};
-
 // Every node the page is sent, each window before its controls.
 QList<QJsonObject> allNodes(const QJsonArray& nodes = ui::accessible::describeWindows()) {
     QList<QJsonObject> all;

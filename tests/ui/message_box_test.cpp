@@ -22,12 +22,6 @@ namespace {
 
 enum class Closing { Enter, Space, ClickOnOk };
 
-struct Program {
-    FixedScreen screen;
-    ui::ModalMessageBox messageBox;
-    ui::Forms forms{screen, messageBox};
-};
-
 QMessageBox* openBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
 
 // A click with the pointer as the window system delivers it, which a modal box holds back.
