@@ -22,7 +22,8 @@ namespace ui::accessible {
 //     {"id":8, "role":"radio", "name":"Estimate reliability using variances", ...}, ...]}
 QJsonArray describeWindows();
 
-// What a screen reader asks of a node, by the id describeWindows gave it.
+// What a screen reader asks of a node, by the id describeWindows gave it. The page sends these
+// codes (web/mirror.js), and the browser's bridge takes them from here.
 enum class Request {
     // Does what a click does: presses a button or menu item, chooses an option, focuses a field.
     Activate = 0,
