@@ -1,5 +1,20 @@
 #pragma once
 
+// The controls the windows are built from, and the drawing:
+//
+//   controls.h       labels, fields, push and option buttons, the keyboard order
+//   buttons.h        Enter and Space on a push button, a click over an option's width
+//   multilinefield.h the multi-line field with CR LF lines and its insertion point
+//   line.h           the decorative lines
+//   drawingarea.h    a drawing area that keeps its display list; graph.h draws the graph on it
+//   messagebox.h     the modal message box with its one OK button
+//   fonts.h          the designed faces and their substitutes
+//   clipboard.h      a picture onto the clipboard
+//   accessibletree.h what assistive technology knows of the windows, for the page's mirror
+//   textentry.h, waitingmenus.h   an input method's text; no menu that waits
+//
+// Includes point one way: windows over controls over geometry over calc; platform beside.
+
 #include <initializer_list>
 #include <string>
 

@@ -1,5 +1,13 @@
 #pragma once
 
+// Where windows and controls stand:
+//
+//   twips.h          twips to pixels, and a control's place in its window
+//   screen.h         the screen's size in twips, which tests fix
+//   placement.h      a window placed from the screen's size and its outer size
+//
+// Includes point one way: windows over controls over geometry over calc; platform beside.
+
 #include <QtGlobal>
 
 class QWidget;

@@ -1,5 +1,15 @@
 #pragma once
 
+// The program's windows and what they share:
+//
+//   forms.h          the registry: one instance per window class, shown, unloaded, reset
+//   form.h           the base of every window: no owner, released when closed
+//   frmAlpha.h ... frmGraph.h     the computation windows, built from their designs
+//   outcomeplayer.h  plays a click's outcome: writes fields, waits for each box to close
+//   quit.h           ends the program
+//
+// Includes point one way: windows over controls over geometry over calc; platform beside.
+
 #include <QPointer>
 
 #include <functional>
