@@ -4,11 +4,11 @@
 #include <QString>
 
 #include "app/helptext.h"
-#include "ui/fonts.h"
-#include "ui/forms.h"
-#include "ui/multilinefield.h"
-#include "ui/placement.h"
-#include "ui/twips.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/multilinefield.h"
+#include "ui/geometry/placement.h"
+#include "ui/geometry/twips.h"
+#include "ui/windows/forms.h"
 
 namespace app {
 

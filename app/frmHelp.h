@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "ui/windows/form.h"
 
 namespace ui {
 class MultiLineField;

@@ -6,16 +6,16 @@
 #include <QRadioButton>
 
 #include "app/frmHelp.h"
-#include "ui/controls.h"
-#include "ui/fonts.h"
-#include "ui/forms.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
-#include "ui/frmItemneed.h"
-#include "ui/frmRfromal.h"
-#include "ui/frmSbalpha.h"
-#include "ui/line.h"
-#include "ui/twips.h"
+#include "ui/controls/controls.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/line.h"
+#include "ui/geometry/twips.h"
+#include "ui/windows/forms.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmGraph.h"
+#include "ui/windows/frmItemneed.h"
+#include "ui/windows/frmRfromal.h"
+#include "ui/windows/frmSbalpha.h"
 
 namespace app {
 frmMain::frmMain(ui::Forms& forms) : Form(forms) {

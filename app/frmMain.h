@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "ui/windows/form.h"
 
 class QLabel;
 class QPushButton;

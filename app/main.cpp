@@ -7,31 +7,14 @@
 
 #include "app/frmMain.h"
 #include "app/programicon.h"
-#include "ui/fonts.h"
-#include "ui/forms.h"
-#include "ui/messagebox.h"
-#ifdef Q_OS_WASM
-#include "ui/pageaccessibility.h"
-#include "ui/pageinput.h"
-#endif
-#include "ui/quit.h"
-#include "ui/screen.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/messagebox.h"
+#include "ui/geometry/screen.h"
+#include "ui/platform/platform.h"
+#include "ui/windows/forms.h"
+#include "ui/windows/quit.h"
 
 namespace {
-
-// Qt aborts with a cryptic message when it finds no X11 or Wayland display; say it plainly
-// instead. Windows always has its desktop, and a browser its page.
-bool displayAvailable() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
-    const auto isSet = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr && *value != '\0';
-    };
-    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
-}
 
 constexpr char kVersion[] = "1.00";
 
@@ -46,16 +29,14 @@ int main(int argc, char* argv[]) {
         std::printf("Mirtavo %s\n", kVersion);
         return EXIT_SUCCESS;
     }
-    if (!displayAvailable()) {
+    if (!ui::platform::hasDisplay()) {
         std::fputs(
             "Mirtavo needs a graphical desktop and found none; without one, run it as "
             "'xvfb-run -a mirtavo'.\n",
             stderr);
         return EXIT_FAILURE;
     }
-#ifdef Q_OS_WASM
-    ui::leaveTheKeyboardToThePage();
-#endif
+    ui::platform::prepare();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirtavo"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
@@ -63,10 +44,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mirtavo.Mirtavo"));
     QApplication::setWindowIcon(app::programIcon());
     ui::installFontSubstitutes();
-#ifdef Q_OS_WASM
-    ui::mirrorAccessibleTreeInPage();
-    ui::takeInputFromPage(application);
-#endif
+    ui::platform::start(application);
 
     ui::DesktopScreen screen;
     ui::ModalMessageBox messageBox;

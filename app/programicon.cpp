@@ -60,8 +60,9 @@ private:
     // The smallest picture that covers the size, else the largest.
     const std::pair<int, QString>& bestFor(const QSize& size) const {
         const int wanted = std::max(size.width(), size.height());
-        const auto covering = std::find_if(m_files.begin(), m_files.end(),
-                                           [wanted](const auto& file) { return file.first >= wanted; });
+        const auto covering =
+            std::find_if(m_files.begin(), m_files.end(),
+                         [wanted](const auto& file) { return file.first >= wanted; });
         return covering != m_files.end() ? *covering : m_files.back();
     }
 

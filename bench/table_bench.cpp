@@ -8,11 +8,11 @@
 #include <QSizeF>
 
 #include "calc/table.h"
-#include "ui/fonts.h"
-#include "ui/forms.h"
-#include "ui/frmGraph.h"
-#include "ui/messagebox.h"
-#include "ui/screen.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/messagebox.h"
+#include "ui/geometry/screen.h"
+#include "ui/windows/forms.h"
+#include "ui/windows/frmGraph.h"
 
 namespace {
 

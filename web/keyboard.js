@@ -3,7 +3,7 @@
 // stand: so while the program's focus is in a field, one field of the page's own stands over it
 // and has the page's focus. Keys pressed there go on to the program as keys typed in the canvas
 // do; what an input method commits or composes there, which no key names, goes into the field
-// through the program (ui/pageinput.cpp). The page's field holds no text of its own.
+// through the program (ui/platform/browser.cpp). The page's field holds no text of its own.
 (function () {
   "use strict";
 

@@ -7,25 +7,16 @@
 (function () {
   "use strict";
 
+  // The requests the page makes of a node: the codes of ui::accessible::Request
+  // (ui/controls/accessibletree.h).
   const ACTIVATE = 0;
   const FOCUS = 1;
 
-  // What each of the program's roles becomes. Every element is a div with a role: a native
-  // button or input would also act on the keys the program takes, and act twice. Names go to
-  // aria-label, but a label's (text's) own text is its content, and so is a field's value.
-  const ROLES = {
-    dialog: { role: "dialog" },
-    alertdialog: { role: "alertdialog" },
-    menu: { role: "menu" },
-    menuitem: { role: "menuitem" },
-    radio: { role: "radio", checkable: true },
-    checkbox: { role: "checkbox", checkable: true },
-    button: { role: "button" },
-    textbox: { role: "textbox", content: "value" },
-    img: { role: "img" },
-    separator: { role: "separator" },
-    text: { role: null, content: "name" },
-  };
+  // A node's role is the element's ARIA role; a label (text) has none. Every element is a div:
+  // a native button or input would also act on the keys the program takes, and act twice. Names
+  // go to aria-label, but a label's own text is its content, and so is a field's value.
+  const CHECKABLE = new Set(["radio", "checkbox"]);
+  const CONTENT = { textbox: "value", text: "name" };
 
   const canvas = document.getElementById("qtcanvas");
   const root = document.createElement("div");
@@ -107,11 +98,12 @@
   }
 
   function describe(element, node, parent) {
-    const kind = ROLES[node.role] || { role: null };
-    setAttribute(element, "role", kind.role);
-    setAttribute(element, "aria-label", kind.content === "name" ? null : node.name || null);
+    const content = CONTENT[node.role];
+    setAttribute(element, "role", node.role === "text" ? null : node.role);
+    setAttribute(element, "aria-label", content === "name" ? null : node.name || null);
     setAttribute(element, "aria-description", node.description || null);
-    setAttribute(element, "aria-checked", kind.checkable ? String(!!node.checked) : null);
+    const checked = CHECKABLE.has(node.role) ? String(!!node.checked) : null;
+    setAttribute(element, "aria-checked", checked);
     setAttribute(element, "aria-multiline", node.role === "textbox" && String(!!node.multiline));
     setAttribute(element, "aria-readonly", node.readonly && "true");
     setAttribute(element, "aria-modal", node.modal && "true");
@@ -120,8 +112,8 @@
     // Chromium's bridge to AT-SPI, which Orca reads, heeds no inert inside a canvas.
     element.inert = !!node.blocked && !parent;
     setAttribute(element, "aria-hidden", element.inert && "true");
-    if (kind.content) {
-      (node.multiline ? setLines : setText)(element, node[kind.content] || "");
+    if (content) {
+      (node.multiline ? setLines : setText)(element, node[content] || "");
     }
     if (node.role === "alertdialog") {
       // A message box is announced with its text.

@@ -14,14 +14,14 @@
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
 #include "tests/ui/harness.h"
-#include "ui/fonts.h"
-#include "ui/forms.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
-#include "ui/messagebox.h"
-#include "ui/placement.h"
-#include "ui/screen.h"
-#include "ui/twips.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/messagebox.h"
+#include "ui/geometry/placement.h"
+#include "ui/geometry/screen.h"
+#include "ui/geometry/twips.h"
+#include "ui/windows/forms.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmGraph.h"
 
 using namespace testing_ui;
 

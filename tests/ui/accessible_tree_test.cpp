@@ -18,21 +18,15 @@
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
 #include "harness.h"
-#include "ui/accessibletree.h"
-#include "ui/fonts.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
+#include "ui/controls/accessibletree.h"
+#include "ui/controls/fonts.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmGraph.h"
 
 using namespace testing_ui;
 using ui::accessible::Request;
 
 namespace {
-
-struct Program {
-    FixedScreen screen;
-    ui::ModalMessageBox messageBox;
-    ui::Forms forms{screen, messageBox};
-};
 
 // Every node the page is sent, each window before its controls.
 QList<QJsonObject> allNodes(const QJsonArray& nodes = ui::accessible::describeWindows()) {

@@ -6,8 +6,8 @@
 
 #include "calc/messages.h"
 #include "harness.h"
-#include "ui/fonts.h"
-#include "ui/frmAlpha.h"
+#include "ui/controls/fonts.h"
+#include "ui/windows/frmAlpha.h"
 
 using namespace testing_ui;
 

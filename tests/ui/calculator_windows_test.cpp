@@ -10,10 +10,10 @@
 #include "app/frmMain.h"
 #include "calc/messages.h"
 #include "harness.h"
-#include "ui/fonts.h"
-#include "ui/frmItemneed.h"
-#include "ui/frmRfromal.h"
-#include "ui/frmSbalpha.h"
+#include "ui/controls/fonts.h"
+#include "ui/windows/frmItemneed.h"
+#include "ui/windows/frmRfromal.h"
+#include "ui/windows/frmSbalpha.h"
 
 using namespace testing_ui;
 

@@ -10,12 +10,12 @@
 
 #include "harness.h"
 #include "tests/support/ownmessages.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
-#include "ui/frmItemneed.h"
-#include "ui/frmRfromal.h"
-#include "ui/frmSbalpha.h"
-#include "ui/multilinefield.h"
+#include "ui/controls/multilinefield.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmGraph.h"
+#include "ui/windows/frmItemneed.h"
+#include "ui/windows/frmRfromal.h"
+#include "ui/windows/frmSbalpha.h"
 
 namespace testing_ui {
 

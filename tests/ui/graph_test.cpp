@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "calc/table.h"
-#include "ui/drawingarea.h"
-#include "ui/graph.h"
-#include "ui/multilinefield.h"
+#include "ui/controls/drawingarea.h"
+#include "ui/controls/graph.h"
+#include "ui/controls/multilinefield.h"
 
 using ui::Segment;
 

@@ -12,10 +12,10 @@
 
 #include "calc/messages.h"
 #include "harness.h"
-#include "ui/drawingarea.h"
-#include "ui/fonts.h"
-#include "ui/frmGraph.h"
-#include "ui/multilinefield.h"
+#include "ui/controls/drawingarea.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/multilinefield.h"
+#include "ui/windows/frmGraph.h"
 
 using namespace testing_ui;
 

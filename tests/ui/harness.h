@@ -12,10 +12,10 @@
 #include <functional>
 #include <utility>
 
-#include "ui/form.h"
-#include "ui/forms.h"
-#include "ui/messagebox.h"
-#include "ui/screen.h"
+#include "ui/controls/messagebox.h"
+#include "ui/geometry/screen.h"
+#include "ui/windows/form.h"
+#include "ui/windows/forms.h"
 
 namespace testing_ui {
 
@@ -58,12 +58,16 @@ public:
     QSizeF size{15360, 11520};
 };
 
-// The program's windows over a fixed screen and a recording message box.
-struct Harness {
+// The program's windows over a fixed screen and a message box: the recorder (Harness), or the
+// program's own modal box (Program).
+template <class Box>
+struct Windows {
     FixedScreen screen;
-    RecordingMessageBox messages;
+    Box messages;
     ui::Forms forms{screen, messages};
 };
+using Harness = Windows<RecordingMessageBox>;
+using Program = Windows<ui::ModalMessageBox>;
 
 // Lets windows that were unloaded or closed actually go.
 inline void releaseUnloadedWindows() {

@@ -7,11 +7,11 @@
 #include "app/frmMain.h"
 #include "app/helptext.h"
 #include "harness.h"
-#include "ui/fonts.h"
-#include "ui/frmGraph.h"
-#include "ui/frmItemneed.h"
-#include "ui/frmRfromal.h"
-#include "ui/multilinefield.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/multilinefield.h"
+#include "ui/windows/frmGraph.h"
+#include "ui/windows/frmItemneed.h"
+#include "ui/windows/frmRfromal.h"
 
 using namespace testing_ui;
 

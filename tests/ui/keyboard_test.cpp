@@ -21,14 +21,14 @@
 #include "app/frmMain.h"
 #include "harness.h"
 #include "tests/support/ownmessages.h"
-#include "ui/fonts.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
-#include "ui/frmItemneed.h"
-#include "ui/frmRfromal.h"
-#include "ui/frmSbalpha.h"
-#include "ui/textentry.h"
-#include "ui/waitingmenus.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/textentry.h"
+#include "ui/controls/waitingmenus.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmGraph.h"
+#include "ui/windows/frmItemneed.h"
+#include "ui/windows/frmRfromal.h"
+#include "ui/windows/frmSbalpha.h"
 
 using namespace testing_ui;
 

@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "harness.h"
-#include "ui/controls.h"
-#include "ui/fonts.h"
-#include "ui/frmAlpha.h"
+#include "ui/controls/controls.h"
+#include "ui/controls/fonts.h"
+#include "ui/windows/frmAlpha.h"
 
 using namespace testing_ui;
 

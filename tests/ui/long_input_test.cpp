@@ -13,7 +13,7 @@
 #include "app/frmMain.h"
 #include "computationwindows.h"
 #include "harness.h"
-#include "ui/fonts.h"
+#include "ui/controls/fonts.h"
 
 using namespace testing_ui;
 

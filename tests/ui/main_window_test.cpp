@@ -1,9 +1,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,13 +11,13 @@
 #include "app/frmMain.h"
 #include "app/programicon.h"
 #include "harness.h"
-#include "ui/fonts.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmGraph.h"
-#include "ui/frmItemneed.h"
-#include "ui/frmRfromal.h"
-#include "ui/frmSbalpha.h"
-#include "ui/placement.h"
+#include "ui/controls/fonts.h"
+#include "ui/geometry/placement.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmGraph.h"
+#include "ui/windows/frmItemneed.h"
+#include "ui/windows/frmRfromal.h"
+#include "ui/windows/frmSbalpha.h"
 
 using namespace testing_ui;
 

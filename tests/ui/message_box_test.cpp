@@ -12,21 +12,15 @@
 
 #include "app/frmMain.h"
 #include "harness.h"
-#include "ui/fonts.h"
-#include "ui/frmAlpha.h"
-#include "ui/frmItemneed.h"
+#include "ui/controls/fonts.h"
+#include "ui/windows/frmAlpha.h"
+#include "ui/windows/frmItemneed.h"
 
 using namespace testing_ui;
 
 namespace {
 
 enum class Closing { Enter, Space, ClickOnOk };
-
-struct Program {
-    FixedScreen screen;
-    ui::ModalMessageBox messageBox;
-    ui::Forms forms{screen, messageBox};
-};
 
 QMessageBox* openBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
 

@@ -17,8 +17,8 @@
 #include "app/frmMain.h"
 #include "computationwindows.h"
 #include "harness.h"
-#include "ui/controls.h"
-#include "ui/fonts.h"
+#include "ui/controls/controls.h"
+#include "ui/controls/fonts.h"
 
 using namespace testing_ui;
 

@@ -458,18 +458,17 @@ class WebKit(SeleniumEngine):
         super().click(x, y)
 
     def open(self, url):
-        self._keep_errors()
-        self.driver.get(url)
-        self.script(CONSOLE_HOOK)
+        self._load(lambda: self.driver.get(url))
 
     def reload(self):
-        self._keep_errors()
-        self.driver.refresh()
-        self.script(CONSOLE_HOOK)
+        self._load(self.driver.refresh)
 
-    def _keep_errors(self):
+    def _load(self, load):
+        """Keeps what the page heard before it goes, and listens in the next one."""
         if self.driver.current_url.startswith("http"):
             self.errors += self.script("return window.consoleErrorsSeen || []")
+        load()
+        self.script(CONSOLE_HOOK)
 
     def console_errors(self):
         return self.errors + self.script("return window.consoleErrorsSeen || []")
@@ -666,30 +665,28 @@ class Firefox(Engine):
         return base64.b64decode(shot["data"])
 
     def click(self, x, y, button="left"):
-        number = button_number(button)
-        self._perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
-                       "actions": [{"type": "pointerMove", "x": round(x), "y": round(y),
-                                    "origin": "viewport"},
-                                   {"type": "pointerDown", "button": number},
-                                   {"type": "pointerUp", "button": number}]})
-
-    def keys(self, *keys):
-        strokes = []
-        for key in "".join(keys):
-            strokes += [{"type": "keyDown", "value": key}, {"type": "keyUp", "value": key}]
-        self._perform({"type": "key", "id": "keyboard", "actions": strokes})
+        self._press("mouse", x, y, button_number(button))
 
     def touch(self, x, y, seconds=0.05):
-        self._perform({"type": "pointer", "id": "finger", "parameters": {"pointerType": "touch"},
-                       "actions": [{"type": "pointerMove", "x": round(x), "y": round(y)},
-                                   {"type": "pointerDown", "button": 0},
-                                   {"type": "pause", "duration": round(seconds * 1000)},
-                                   {"type": "pointerUp", "button": 0}]})
+        self._press("touch", x, y, 0, {"type": "pause", "duration": round(seconds * 1000)})
+
+    def _press(self, pointer, x, y, button, *held):
+        """A press and release at a point of the viewport, with what `held` does in between."""
+        self._perform({"type": "pointer", "id": pointer, "parameters": {"pointerType": pointer},
+                       "actions": [{"type": "pointerMove", "x": round(x), "y": round(y),
+                                    "origin": "viewport"},
+                                   {"type": "pointerDown", "button": button}, *held,
+                                   {"type": "pointerUp", "button": button}]})
+
+    def keys(self, *keys):
+        self._strokes([stroke for key in "".join(keys) for stroke in (("Down", key), ("Up", key))])
 
     def chord(self, modifier, key):
+        self._strokes([("Down", modifier), ("Down", key), ("Up", key), ("Up", modifier)])
+
+    def _strokes(self, strokes):
         self._perform({"type": "key", "id": "keyboard", "actions": [
-            {"type": "keyDown", "value": modifier}, {"type": "keyDown", "value": key},
-            {"type": "keyUp", "value": key}, {"type": "keyUp", "value": modifier}]})
+            {"type": f"key{change}", "value": key} for change, key in strokes]})
 
     def _perform(self, source):
         self._send("input.performActions", {"context": self.context, "actions": [source]})
