@@ -59,10 +59,7 @@ def bare_page(build):
     subprocess.run(["bash", "-c", """
         set -euo pipefail
         . scripts/lib/qt-from-source.sh
-        use_debian_emscripten
-        qt=$(scripts/web-qt)
-        "$qt/bin/qt-cmake" -S bench/bare-window -B "$0" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-          -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+        configure_for_web bench/bare-window "$0"
         cmake --build "$0" >/dev/null""", folder], cwd=ROOT, check=True)
     names = ("bare_window.html", "bare_window.js", "bare_window.wasm", "qtloader.js", "qtlogo.svg")
     # Shown at the page's top left, its caption in the inactive colour.

@@ -6,6 +6,7 @@
 # call finds the finished folder and only prints it.
 #   $MIRTAVO_CACHE_DIR   where built Qt versions are kept (~/.cache/mirtavo unless set)
 
+qt_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt_cache=${MIRTAVO_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/mirtavo}
 
@@ -120,4 +121,15 @@ use_debian_emscripten() {
   done
   ln -sfn /usr/bin/emcc "$root/emcc"
   echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$EMSDK/.emscripten"
+}
+
+# configure_for_web SOURCE BUILD [CMAKE ARGUMENT...]: configures a project with Qt for
+# WebAssembly (scripts/web-qt, built first if need be), its host tools from Debian's Qt, for size.
+configure_for_web() {
+  local source=$1 build=$2 qt
+  shift 2
+  use_debian_emscripten
+  qt=$("$qt_scripts/web-qt")
+  "$qt/bin/qt-cmake" -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "$@" >/dev/null
 }

@@ -120,6 +120,11 @@ class Host:
                 shutil.copy(path, self.server.folder / path.relative_to(folder))
 
 
+def point_in(element, across=0.5, down=0.5):
+    """The point this far across and down an element of the mirror."""
+    return element["x"] + across * element["width"], element["y"] + down * element["height"]
+
+
 def where(element):
     """An element of the mirror by its name and its place on the page."""
     return element["name"], element["x"], element["y"], element["width"], element["height"]
@@ -415,13 +420,11 @@ class PageTest(unittest.TestCase):
                 clicked.add(where(field))
                 # Its middle, and where a scroll bar stands, at its right and lower edges.
                 for across, down in ((0.5, 0.5), (0.99, 0.5), (0.5, 0.97)):
-                    x, y = field["x"] + across * field["width"], field["y"] + down * field["height"]
-                    self.page.click(x, y, "right")
-                    self.page.click(x, y)
+                    self.page.click(*point_in(field, across, down), "right")
+                    self.page.click(*point_in(field, across, down))
         windows = [where(w) for w in mirrored(self.page.mirror(), "dialog")]
         self.page.click_mirrored("radio", OPTION1)
-        first = self.element("textbox", ALPHA_FIELDS[0])
-        self.page.click(first["x"] + first["width"] / 2, first["y"] + first["height"] / 2)
+        self.page.click(*point_in(self.element("textbox", ALPHA_FIELDS[0])))
         self.assertFocusInMirror("textbox", ALPHA_FIELDS[0])
         self.assertEqual([where(w) for w in mirrored(self.page.mirror(), "dialog")], windows)
         self.page.chord(Keys.CONTROL, "a")
@@ -488,13 +491,13 @@ class PageTest(unittest.TestCase):
     def tap(self, role, name, left=False):
         """A tap on a control, at its middle or near its left end (an option's button)."""
         element = self.element(role, name)
-        x = element["x"] + (8 if left else element["width"] / 2)
-        self.engine.touch(x, element["y"] + element["height"] / 2)
+        x, y = point_in(element)
+        self.engine.touch(element["x"] + 8 if left else x, y)
         time.sleep(0.2)
 
     def hold_and_right_click(self, element, across):
         """A long press, then a right click, at a point this far across an element."""
-        x, y = element["x"] + across * element["width"], element["y"] + element["height"] / 2
+        x, y = point_in(element, across)
         self.engine.touch(x, y, seconds=1.2)
         self.page.click(x, y, "right")
 
